@@ -20,10 +20,13 @@ public:
 
 // One object loads or saves one file. The same sequence of Exchange calls serves both
 // directions, so each persisted structure has a single routine that fixes its field order.
-// Loading reads the whole file at construction; saving writes it at destruction.
+// Loading reads the whole file at construction; saving writes it at destruction, or earlier
+// with Save(), which is the way to learn whether the write succeeded.
 class SettingsFile {
 public:
   SettingsFile(const std::string& fileName, bool loading);
+  // A saving object writes what it holds unless Save() already wrote all of it. A destructor
+  // cannot report a failure, so a write error here is dropped: call Save() to learn of it.
   ~SettingsFile();
   SettingsFile(const SettingsFile&) = delete;
   SettingsFile& operator=(const SettingsFile&) = delete;
@@ -37,6 +40,8 @@ public:
   void ExchangeBool(const std::string& name, bool& value);
   // Writes or skips one line; on its own it writes or skips a separator line.
   void EndLine();
+  // Saving only: writes the text built so far (CR LF line ends) now; throws FileError.
+  void Save();
 
   // Fourteen fields prefix + "Height" ... prefix + "FaceName". Works on any structure with
   // the fields of the platform's LOGFONT, so the portable code can test it; the face name
@@ -48,12 +53,14 @@ public:
 private:
   template <class Field> void ExchangeNarrow(const std::string& name, Field& field);
   void ExchangeFaceName(const std::string& name, char* faceName, std::size_t size);
+  void Append(const std::string& text);
 
   bool Loading;
   int Version = CurrentSettingsVersion;
   std::string Text;
   std::string FileName;
   std::size_t Position = 0;
+  bool Unsaved = false;  // saving: Text holds lines that have not been written yet
 };
 
 template <class Field> void SettingsFile::ExchangeNarrow(const std::string& name, Field& field) {

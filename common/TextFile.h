@@ -1,0 +1,13 @@
+// Whole-file text input and output; both functions throw FileError.
+#pragma once
+
+#include <string>
+
+// Reads the whole file while other programs may keep reading and writing it. The text ends
+// at the first zero byte; with normalize, CR LF and lone CR become LF.
+std::string ReadTextFile(const std::string& path, bool normalize);
+
+// Replaces the file's content with text in one piece. The text goes to a temporary file
+// beside it first, so a failed write leaves the old file as it was; an existing file keeps
+// its attributes (a hidden file stays hidden). A read-only file is refused.
+void WriteTextFile(const std::string& path, const std::string& text);

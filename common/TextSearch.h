@@ -1,0 +1,34 @@
+// The editor's one text search: find forwards or backwards, wrapped search and replace all.
+#pragma once
+
+#include <string>
+
+// Flag bits of FindText, FindWrapped and ReplaceAll.
+constexpr int SearchMatchCase = 1;   // the default way of comparing; the bit changes nothing
+constexpr int SearchIgnoreCase = 2;  // compare both characters after conversion to lower case
+constexpr int SearchWholeWord = 4;   // no word character directly before or after the match
+constexpr int SearchBackwards = 8;   // the last match in the range instead of the first
+
+// Word characters are the runtime's letters (isalpha of the byte) and "_"; digits are not.
+bool IsWordChar(char c);
+
+// Index of the first (or, with SearchBackwards, the last) match that starts in [from, to),
+// or -1. A match must end inside the text but may reach beyond `to`. A negative `to` means
+// the text's length, a negative `from` means 0, and a `to` beyond the text is cut to it.
+// An empty pattern matches nowhere.
+int FindText(const std::string& text, const std::string& pattern, int flags, int from,
+             int to = -1);
+
+// Search from start towards end that may wrap around the end of the text: when end is
+// above start (0 when start is the text's length) one range is searched, otherwise the
+// part behind start and the part before end, in the order of the search direction.
+int FindWrapped(const std::string& text, const std::string& pattern, int flags, int start,
+                int end);
+
+// Replaces matches of find from `from` on, at most maxCount of them (no limit when
+// negative), and returns how many were replaced. The scan always runs forwards and
+// continues behind each inserted text, so a replacement that contains find is not found
+// again. Every entry of positions[] at or behind the end of a match moves by the length
+// difference. An empty find replaces nothing.
+int ReplaceAll(std::string& text, const std::string& find, const std::string& replace,
+               int flags, int from, int maxCount, int positions[], int positionCount);

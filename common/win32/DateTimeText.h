@@ -1,0 +1,10 @@
+// The current local time and date as text in the user's locale format.
+#pragma once
+
+#include <string>
+
+// The local time as GetTimeFormatA gives it for the user's default locale, with or
+// without seconds; empty when the platform cannot format it.
+std::string TimeText(bool withSeconds);
+// The local date in the user's default locale, long (DATE_LONGDATE) or short form.
+std::string DateText(bool longForm);

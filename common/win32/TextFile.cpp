@@ -1,0 +1,116 @@
+// Whole-file text input and output on Windows: shared reading and a replace-on-success write.
+#include "common/TextFile.h"
+
+#include "common/FileError.h"
+#include "common/LineEnds.h"
+#include "common/win32/WinApi.h"
+
+namespace {
+
+// Closes a file handle when it goes out of scope.
+class FileHandle {
+public:
+  explicit FileHandle(HANDLE handle) : Handle(handle) {}
+  ~FileHandle() {
+    if (IsOpen()) CloseHandle(Handle);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+
+  bool IsOpen() const { return Handle != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return Handle; }
+  // Closes now so that the caller learns of a failure; false when closing failed.
+  bool Close() {
+    const BOOL closed = CloseHandle(Handle);
+    Handle = INVALID_HANDLE_VALUE;
+    return closed != FALSE;
+  }
+
+private:
+  HANDLE Handle;
+};
+
+[[noreturn]] void ThrowLastError(const std::string& path) {
+  throw FileError{path, GetLastError()};
+}
+
+// Attributes that make MoveFileEx refuse to replace a file.
+constexpr DWORD BlockingAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/:");
+  if (slash == std::string::npos) return ".";
+  return path.substr(0, slash + 1);
+}
+
+// Creates an empty, uniquely named file in the folder of path and returns its name.
+std::string CreateTemporaryFile(const std::string& path) {
+  char name[MAX_PATH];
+  if (GetTempFileNameA(FolderOf(path).c_str(), "qlv", 0, name) == 0) ThrowLastError(path);
+  return name;
+}
+
+void WriteAndFlush(const std::string& temporary, const std::string& text, const std::string& path) {
+  FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsOpen()) ThrowLastError(path);
+  if (text.size() > MAXDWORD) throw FileError{path, ERROR_FILE_TOO_LARGE};
+  DWORD written = 0;
+  const DWORD size = static_cast<DWORD>(text.size());
+  if (!WriteFile(file.Get(), text.data(), size, &written, nullptr)) ThrowLastError(path);
+  if (written != size) throw FileError{path, ERROR_DISK_FULL};
+  if (!FlushFileBuffers(file.Get())) ThrowLastError(path);
+  if (!file.Close()) ThrowLastError(path);
+}
+
+// Moves the temporary file over the old one; the old file keeps its content and
+// attributes when the move fails.
+void MoveOverOldFile(const std::string& temporary, const std::string& path, DWORD oldAttributes) {
+  const bool blocking = oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & BlockingAttributes) != 0;
+  if (blocking && !SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL)) ThrowLastError(path);
+  if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
+  const DWORD error = GetLastError();
+  if (blocking) SetFileAttributesA(path.c_str(), oldAttributes);
+  throw FileError{path, error};
+}
+
+DWORD WritableAttributes(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return attributes;
+  if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) throw FileError{path, ERROR_ACCESS_DENIED};
+  return attributes;
+}
+
+}  // namespace
+
+std::string ReadTextFile(const std::string& path, bool normalize) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsOpen()) ThrowLastError(path);
+  LARGE_INTEGER length;
+  if (!GetFileSizeEx(file.Get(), &length)) ThrowLastError(path);
+  if (static_cast<unsigned long long>(length.QuadPart) >= MAXDWORD) throw FileError{path, ERROR_FILE_TOO_LARGE};
+  std::string text(static_cast<std::size_t>(length.QuadPart), '\0');
+  DWORD read = 0;
+  if (!text.empty() && !ReadFile(file.Get(), &text[0], static_cast<DWORD>(text.size()), &read, nullptr))
+    ThrowLastError(path);
+  text.resize(read);
+  const std::size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  if (normalize) NormalizeLineEnds(text);
+  return text;
+}
+
+void WriteTextFile(const std::string& path, const std::string& text) {
+  const DWORD attributes = WritableAttributes(path);
+  const std::string temporary = CreateTemporaryFile(path);
+  try {
+    WriteAndFlush(temporary, text, path);
+    MoveOverOldFile(temporary, path, attributes);
+  } catch (const FileError&) {
+    DeleteFileA(temporary.c_str());
+    throw;
+  }
+  // The content is in place; the attributes are restored as far as the platform lets us.
+  if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(path.c_str(), attributes);
+}
