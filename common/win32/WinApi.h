@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -10,3 +11,6 @@
 // them for its text search and its edit operation, so the macros must not rename them.
 #undef FindText
 #undef ReplaceText
+
+// The tree view's notification shares its name with the edit control's own TVN_SELCHANGED.
+#undef TVN_SELCHANGED

@@ -1,0 +1,31 @@
+// The result of colouring one display line: its tokens and the states around it.
+#pragma once
+
+#include "common/RefCounted.h"
+
+#include <string>
+#include <vector>
+
+// Token kinds; they also index the colours of a colour scheme (5 is the background).
+enum TokenKind { PlainText = 0, Comment = 1, Keyword = 2, Symbol = 3, String = 4 };
+
+// The tokenizer's state carried from the end of one line to the start of the next.
+// Plain text carries nothing, so every state equals the initial one.
+struct ColourState {
+  friend bool operator==(const ColourState&, const ColourState&) { return true; }
+  friend bool operator!=(const ColourState& a, const ColourState& b) { return !(a == b); }
+};
+
+struct ColouredToken {
+  int Kind = PlainText;
+  std::string Text;
+  int Column = 0;
+};
+
+// Shared by the line that owns it and by the view's snapshot of the visible lines.
+class LineColouring : public RefCounted {
+public:
+  std::vector<ColouredToken> Tokens;  // cover the line from column 0 to its end
+  ColourState StartState;
+  ColourState EndState;
+};

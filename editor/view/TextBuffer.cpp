@@ -1,0 +1,248 @@
+// The document string with its table of display lines and their per-line data.
+#include "editor/view/TextBuffer.h"
+
+#include "editor/view/LineRecord.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+const char* NextOf(const char* from, const char* end, char c) {
+  const void* hit = std::memchr(from, c, static_cast<size_t>(end - from));
+  return hit ? static_cast<const char*>(hit) : end;
+}
+
+// Calls visit with every CR and LF of [begin, end) in order. Two memchr streams, merged:
+// text without CR costs one fast pass for the LFs and one for the CRs.
+template <class Visit> void ForEachBreak(const char* begin, const char* end, Visit visit) {
+  const char* lf = NextOf(begin, end, '\n');
+  const char* cr = NextOf(begin, end, '\r');
+  while (lf != end || cr != end) {
+    if (lf < cr) {
+      visit(lf);
+      lf = NextOf(lf + 1, end, '\n');
+    } else {
+      visit(cr);
+      cr = NextOf(cr + 1, end, '\r');
+    }
+  }
+}
+
+}  // namespace
+
+TextBuffer::TextBuffer() {
+  Starts.Insert(0, 0);
+  HardLines.Insert(0, 0);
+  Widths.Insert(0, -1);
+  Records.Insert(0, nullptr);
+}
+
+TextBuffer::~TextBuffer() {
+  for (int line = 0; line < Records.Length(); ++line)
+    if (LineRecord* record = Records.ValueAt(line)) record->Release();
+}
+
+char TextBuffer::CharAt(int pos) const {
+  return pos >= 0 && pos < Length() ? Chars.ValueAt(pos) : 0;
+}
+
+std::string TextBuffer::Substring(int pos, int length) const {
+  pos = ClampPosition(pos);
+  length = std::max(0, std::min(length, Length() - pos));
+  std::string text(static_cast<size_t>(length), '\0');
+  Chars.GetRange(&text[0], pos, length);
+  return text;
+}
+
+void TextBuffer::Insert(int pos, const std::string& text) {
+  if (text.empty()) return;
+  if (text.size() > static_cast<size_t>(INT_MAX - Length()))
+    throw std::length_error("document beyond 2 GB");
+  pos = ClampPosition(pos);
+  int line = LineFromPosition(pos);
+  Chars.InsertFromArray(pos, text.data(), static_cast<int>(text.size()));
+  InsertLines(line, pos, text);
+  ResetLine(line);
+}
+
+// The text is scanned twice, once to count its breaks and once to collect their starts, so
+// that each array grows once and takes the new lines in bulk. Later lines are shifted
+// first, so that the insert lands on the step point and is stored as it is.
+void TextBuffer::InsertLines(int line, int pos, const std::string& text) {
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  int breaks = 0;
+  ForEachBreak(begin, end, [&breaks](const char*) { ++breaks; });
+  Starts.AddFrom(line + 1, static_cast<int>(text.size()));
+  if (breaks == 0) return;
+
+  std::vector<int> values(static_cast<size_t>(breaks));
+  int* next = values.data();
+  ForEachBreak(begin, end, [&](const char* at) { *next++ = pos + static_cast<int>(at - begin) + 1; });
+  Starts.InsertRange(line + 1, values.data(), breaks);
+
+  int hard = HardLines.ValueAt(line);
+  int firstHard = hard;
+  for (int& value : values) {
+    if (text[static_cast<size_t>(value - pos - 1)] == '\n') ++hard;
+    value = hard;
+  }
+  HardLines.AddFrom(line + 1, hard - firstHard);
+  HardLines.InsertRange(line + 1, values.data(), breaks);
+  Widths.InsertValue(line + 1, breaks, -1);
+  Records.InsertValue(line + 1, breaks, nullptr);
+}
+
+void TextBuffer::Delete(int pos, int length) {
+  pos = ClampPosition(pos);
+  length = std::max(0, std::min(length, Length() - pos));
+  if (length == 0) return;
+  int line = LineFromPosition(pos);
+  int lastLine = LineFromPosition(pos + length);
+  int lineFeeds = HardLines.ValueAt(lastLine) - HardLines.ValueAt(line);
+  DeleteLines(line + 1, lastLine - line);
+  Chars.DeleteRange(pos, length);
+  Starts.AddFrom(line + 1, -length);
+  HardLines.AddFrom(line + 1, -lineFeeds);
+  ResetLine(line);
+}
+
+void TextBuffer::DeleteLines(int line, int count) {
+  for (int k = line; k < line + count; ++k)
+    if (LineRecord* record = Records.ValueAt(k)) record->Release();
+  Starts.DeleteRange(line, count);
+  HardLines.DeleteRange(line, count);
+  Widths.DeleteRange(line, count);
+  Records.DeleteRange(line, count);
+}
+
+int TextBuffer::LineStart(int line) const { return Starts.ValueAt(ClampLine(line)); }
+
+int TextBuffer::LineLength(int line) const { return LineEnd(line) - LineStart(line); }
+
+int TextBuffer::LineEnd(int line) const {
+  line = ClampLine(line);
+  return line + 1 < LineCount() ? Starts.ValueAt(line + 1) - 1 : Length();
+}
+
+int TextBuffer::LineFromPosition(int pos) const {
+  return Starts.LastIndexNotAbove(ClampPosition(pos));
+}
+
+bool TextBuffer::EndsWithSoftBreak(int line) const {
+  line = ClampLine(line);
+  return line + 1 < LineCount() && HardLines.ValueAt(line + 1) == HardLines.ValueAt(line);
+}
+
+int TextBuffer::HardLineOfLine(int line) const { return HardLines.ValueAt(ClampLine(line)); }
+
+int TextBuffer::LineOfHardLine(int hard) const {
+  return HardLines.FirstIndexNotBelow(std::max(0, std::min(hard, HardLineCount() - 1)));
+}
+
+HardLineSpanResult TextBuffer::HardLineSpan(int line) const {
+  int hard = HardLineOfLine(line);
+  int first = LineOfHardLine(hard);
+  int last = hard + 1 < HardLineCount() ? LineOfHardLine(hard + 1) - 1 : LineCount() - 1;
+  return {LineStart(first), LineEnd(last), last};
+}
+
+int TextBuffer::HardLineCount() const { return HardLines.ValueAt(LineCount() - 1) + 1; }
+
+// A range's breaks are the line starts it passes, found by two binary searches.
+int TextBuffer::CountBreaks(int pos, int length) const {
+  if (length <= 0) return 0;
+  pos = ClampPosition(pos);
+  int end = pos + std::min(length, Length() - pos);
+  return LineFromPosition(end) - LineFromPosition(pos);
+}
+
+// The breaks before pos are those before its line; its line's hard number counts the LFs.
+int TextBuffer::SoftBreaksBefore(int pos) const {
+  int line = LineFromPosition(pos);
+  return line - HardLines.ValueAt(line);
+}
+
+int TextBuffer::UnwrappedPosition(int pos) const {
+  return ClampPosition(pos) - SoftBreaksBefore(pos);
+}
+
+int TextBuffer::UnwrappedLineStart(int line) const {
+  return Starts.ValueAt(line) - line + HardLines.ValueAt(line);
+}
+
+// The unwrapped starts of the lines do not decrease; an empty line before a soft break
+// shares its unwrapped start with the next line, and the last such line is the one wanted.
+int TextBuffer::WrappedPosition(int unwrapped) const {
+  unwrapped = std::max(0, unwrapped);
+  int low = 0;
+  int high = LineCount();
+  while (low < high) {
+    int mid = low + (high - low) / 2;
+    if (UnwrappedLineStart(mid) <= unwrapped)
+      low = mid + 1;
+    else
+      high = mid;
+  }
+  int line = low - 1;
+  return LineStart(line) + std::min(unwrapped - UnwrappedLineStart(line), LineLength(line));
+}
+
+// Copied line by line, so that no second copy of the document is needed on the way.
+std::string TextBuffer::GetText(int style) const {
+  int lineFeeds = HardLineCount() - 1;
+  int softBreaks = LineCount() - HardLineCount();
+  size_t size = static_cast<size_t>(Length() - softBreaks) + (style == 0 ? lineFeeds : 0);
+  std::string text(size, '\0');
+  size_t out = 0;
+  for (int line = 0; line < LineCount(); ++line) {
+    int length = LineLength(line);
+    Chars.GetRange(&text[out], LineStart(line), length);
+    out += static_cast<size_t>(length);
+    if (line + 1 == LineCount() || EndsWithSoftBreak(line)) continue;
+    if (style == 0) text[out++] = '\r';
+    text[out++] = style == 1 ? '\r' : '\n';
+  }
+  return text;
+}
+
+std::string TextBuffer::Text() const { return Substring(0, Length()); }
+
+int TextBuffer::Width(int line) const {
+  return line >= 0 && line < LineCount() ? Widths.ValueAt(line) : -1;
+}
+
+void TextBuffer::SetWidth(int line, int width) {
+  if (line >= 0 && line < LineCount()) Widths.SetValueAt(line, width);
+}
+
+LineRecord* TextBuffer::Record(int line) const {
+  return line >= 0 && line < LineCount() ? Records.ValueAt(line) : nullptr;
+}
+
+// The new reference is taken before the old one goes, so setting a line's own record again
+// does not destroy it. A record for a line that does not exist is dropped like any other
+// reference nobody keeps.
+void TextBuffer::SetRecord(int line, LineRecord* record) {
+  if (record) record->AddRef();
+  if (line < 0 || line >= LineCount()) {
+    if (record) record->Release();
+    return;
+  }
+  if (LineRecord* old = Records.ValueAt(line)) old->Release();
+  Records.SetValueAt(line, record);
+}
+
+void TextBuffer::ResetLine(int line) {
+  if (line < 0 || line >= LineCount()) return;
+  Widths.SetValueAt(line, -1);
+  if (LineRecord* record = Records.ValueAt(line)) record->Reset();
+}
+
+int TextBuffer::ClampLine(int line) const { return std::max(0, std::min(line, LineCount() - 1)); }
+
+int TextBuffer::ClampPosition(int pos) const { return std::max(0, std::min(pos, Length())); }

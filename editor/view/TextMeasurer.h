@@ -1,0 +1,18 @@
+// How the view measures text in pixels of its font; the window supplies the platform's way.
+#pragma once
+
+struct FontMetrics {
+  int AverageCharWidth = 0;
+  int LineHeight = 0;
+  int MaxCharWidth = 0;
+};
+
+class TextMeasurer {
+public:
+  virtual ~TextMeasurer() = default;
+  // Width of text[0, count) measured from a tab origin at its first character: a tab
+  // advances to the next multiple of tabStop pixels. Callers keep count small enough that
+  // the width stays below 65536 pixels.
+  virtual int TabbedWidth(const char* text, int count, int tabStop) = 0;
+  virtual FontMetrics Metrics() = 0;
+};

@@ -1,0 +1,149 @@
+// TextView: construction, per-line caches (records, text copies, colourings), measuring and
+// the widest line, bookmarks.
+#include "editor/view/TextView.h"
+
+#include "editor/syntax/ColourLine.h"
+
+#include <algorithm>
+
+TextView::TextView(TextMeasurer& measurer, ViewHost& host, ViewClipboard& clipboard)
+    : Measurer(measurer), Host(host), Clipboard(clipboard) {}
+
+TextView::~TextView() = default;
+
+LineRecord* TextView::CreateLineRecord() {
+  return new LineRecord;
+}
+
+LineRecord* TextView::RecordOf(int line) {
+  LineRecord* record = Buffer.Record(line);
+  if (!record) {
+    record = CreateLineRecord();
+    Buffer.SetRecord(line, record);
+  }
+  return record;
+}
+
+std::string TextView::LineText(int line) {
+  LineRecord* record = RecordOf(line);
+  if (!record->TextCopyValid) {
+    record->TextCopy = Buffer.Substring(LineStart(line), LineLength(line));
+    record->TextCopyValid = true;
+  }
+  return record->TextCopy;
+}
+
+int TextView::HardLineOfLine(int line) const {
+  return WordWrap ? Buffer.HardLineOfLine(line) : line;
+}
+
+int TextView::LineOfHardLine(int hard) const {
+  return WordWrap ? Buffer.LineOfHardLine(hard) : hard;
+}
+
+std::string TextView::HardLineText(int line) const {
+  const HardLineSpanResult span = Buffer.HardLineSpan(line);
+  std::string text = Buffer.Substring(span.Start, span.End - span.Start);
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  return text;
+}
+
+std::string TextView::GetSelectedText() const {
+  return Buffer.Substring(SelectionStart(), SelectionEnd() - SelectionStart());
+}
+
+void TextView::SetText(const std::string& text) {
+  ReplaceText(0, Length(), text, 0, -1, ScrollToCaret, true);
+}
+
+bool TextView::HasValidColouring(int line) const {
+  const LineRecord* record = Buffer.Record(line);
+  return record && record->ColouringValid && record->Colouring;
+}
+
+// A line's start state is the end state of the line above, so colouring walks down from the
+// nearest line above that is still valid. Plain text carries no state: only the line itself.
+RefPtr<LineColouring> TextView::ColouringOf(int line) {
+  int first = line;
+  if (Language)
+    while (first > 0 && !HasValidColouring(first - 1)) --first;
+  for (int i = first; i <= line; ++i) {
+    if (HasValidColouring(i)) continue;
+    const ColourState start = i == 0 || !Language ? ColourState{} : Buffer.Record(i - 1)->Colouring->EndState;
+    LineRecord* record = RecordOf(i);
+    record->Colouring = ColourLine(Language, Buffer.Substring(LineStart(i), LineLength(i)), start, EndsWithSoftBreak(i));
+    record->ColouringValid = true;
+  }
+  return RecordOf(line)->Colouring;
+}
+
+void TextView::SetLanguage(const LanguageDef* language) {
+  Language = language;
+  for (int line = 0; line < LineCount(); ++line)
+    if (LineRecord* record = Buffer.Record(line)) record->ColouringValid = false;
+  Host.InvalidateAll();
+}
+
+const FontMetrics& TextView::Metrics() {
+  if (!MetricsValid) {
+    MetricCache = Measurer.Metrics();
+    MetricsValid = true;
+  }
+  return MetricCache;
+}
+
+// Measured in chunks so that each partial width stays below 65536 pixels.
+int TextView::MeasureText(const char* text, int count) {
+  if (count <= 0) return 0;
+  const FontMetrics& metrics = Metrics();
+  const int chunk = std::max(1, std::min(65535 / std::max(1, metrics.MaxCharWidth), 8192));
+  const int tabStop = TabWidth * metrics.AverageCharWidth;
+  int width = 0;
+  for (int done = 0; done < count; done += chunk)
+    width += Measurer.TabbedWidth(text + done, std::min(chunk, count - done), tabStop) & 0xFFFF;
+  return width;
+}
+
+int TextView::LineWidth(int line) {
+  int width = Buffer.Width(line);
+  if (width < 0) {
+    const std::string text = Buffer.Substring(LineStart(line), LineLength(line));
+    width = MeasureText(text.data(), static_cast<int>(text.size()));
+    Buffer.SetWidth(line, width);
+  }
+  return width;
+}
+
+int TextView::WidestWidth() {
+  WidestLine = std::min(std::max(WidestLine, 0), LineCount() - 1);
+  return LineWidth(WidestLine);
+}
+
+void TextView::MeasureLines(int first, int last) {
+  if (last < 0 || last >= LineCount()) last = LineCount() - 1;
+  int widest = WidestWidth();
+  for (int line = std::max(first, 0); line <= last; ++line) {
+    const int width = LineWidth(line);
+    if (width > widest) {
+      WidestLine = line;
+      widest = width;
+    }
+  }
+}
+
+void TextView::InvalidateAllWidths() {
+  for (int line = 0; line < LineCount(); ++line) Buffer.SetWidth(line, -1);
+  WidestLine = 0;
+  MeasureLines(0, -1);
+}
+
+bool TextView::HasBookmark(int line) const {
+  const LineRecord* record = Buffer.Record(line);
+  return record && record->Bookmark;
+}
+
+void TextView::SetBookmark(int line, bool on) {
+  if (line < 0 || line >= LineCount() || HasBookmark(line) == on) return;
+  RecordOf(line)->Bookmark = on;
+  Host.RepaintGutter();
+}

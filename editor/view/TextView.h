@@ -1,0 +1,225 @@
+// The edit control's model: text and line table, editing and undo, word wrap, selection and
+// scrolling. Portable; the window (or a test) supplies measuring, painting and the clipboard.
+#pragma once
+
+#include "common/RefCounted.h"
+#include "editor/syntax/LineColouring.h"
+#include "editor/view/LineRecord.h"
+#include "editor/view/TextBuffer.h"
+#include "editor/view/TextMeasurer.h"
+#include "editor/view/UndoHistory.h"
+#include "editor/view/ViewClipboard.h"
+#include "editor/view/ViewHost.h"
+
+#include <string>
+#include <vector>
+
+class LanguageDef;
+
+// Scroll modes of SetSelection and EnsureVisible.
+enum ScrollMode { ScrollNone = 0, ScrollToCaret = 1, ScrollToSelection = 2, ScrollCentre = 3 };
+
+// Line-break styles of GetText.
+enum NewLineType { NewLineCrLf = 0, NewLineCr = 1, NewLineLf = 2 };
+
+// Virtual-key codes the typed-character rules look at.
+constexpr int KeyBackspace = 0x08;
+constexpr int KeyTab = 0x09;
+constexpr int KeyEnter = 0x0D;
+constexpr int KeyShift = 0x10;
+
+class TextView {
+public:
+  TextView(TextMeasurer& measurer, ViewHost& host, ViewClipboard& clipboard);
+  virtual ~TextView();
+  TextView(const TextView&) = delete;
+  TextView& operator=(const TextView&) = delete;
+
+  // --- Text and line table -------------------------------------------------------------
+  int Length() const { return Buffer.Length(); }
+  int LineCount() const { return Buffer.LineCount(); }
+  int LineStart(int line) const { return Buffer.LineStart(line); }
+  int LineLength(int line) const { return Buffer.LineLength(line); }
+  // The line's characters, cached in its record.
+  std::string LineText(int line);
+  int LineFromPosition(int pos) const { return Buffer.LineFromPosition(pos); }
+  bool EndsWithSoftBreak(int line) const { return Buffer.EndsWithSoftBreak(line); }
+  int HardLineOfLine(int line) const;
+  int LineOfHardLine(int hard) const;
+  HardLineSpanResult HardLineSpan(int line) const { return Buffer.HardLineSpan(line); }
+  // The caret's whole hard line without soft breaks.
+  std::string HardLineText(int line) const;
+  int UnwrappedPosition(int pos) const { return Buffer.UnwrappedPosition(pos); }
+  int WrappedPosition(int unwrapped) const { return Buffer.WrappedPosition(unwrapped); }
+  std::string GetText(int style) const { return Buffer.GetText(style); }
+  std::string GetSelectedText() const;
+  // The raw string, soft breaks included.
+  std::string RawText() const { return Buffer.Text(); }
+  char CharAt(int pos) const { return Buffer.CharAt(pos); }
+  // The storage itself, for checks of its caches.
+  const TextBuffer& GetBuffer() const { return Buffer; }
+
+  bool ReplaceText(int pos, int length, std::string text, int selStart, int selEnd, int scrollMode,
+                   bool markModified);
+  void SetText(const std::string& text);
+
+  // The record of a line, made by the factory when it has none yet. The caller that keeps it
+  // beyond the next edit holds a reference.
+  LineRecord* RecordOf(int line);
+  // Colouring of a line, computed on demand from the line above.
+  RefPtr<LineColouring> ColouringOf(int line);
+  void SetLanguage(const LanguageDef* language);
+
+  int MaxLength = 0;  // 0 = no limit
+
+  // --- Editing and undo ---------------------------------------------------------------
+  // A character message: the typed-character rules (auto indent, tabs, overwrite, Backspace).
+  void TypeChar(int ch);
+  // The Delete key without modifiers.
+  void DeleteKey();
+  bool InsertChar(int pos, int ch);
+  bool DeleteChar(int pos);
+  void ReplaceSelection(std::string text, bool selectInserted);
+  bool IndentLines(int ch, bool add);
+  void SelectAll();
+  void Cut();
+  void Copy();
+  void Paste();
+  bool CanEdit();
+  bool CanPaste();
+  void Undo();
+  void Redo();
+  bool CanUndo() const;
+  bool CanRedo() const;
+  void ClearUndo();
+  void SetModified(bool flag);
+  bool IsModified() const { return Modified; }
+  void SetUndoLimit(unsigned limit);
+  unsigned GetUndoLimit() const { return History.Limit; }
+  const UndoHistory& GetHistory() const { return History; }
+  void SetReadOnly(bool flag);
+  bool IsReadOnly() const { return ReadOnly; }
+  void SetInsertMode(bool flag);
+  bool IsInsertMode() const { return InsertMode; }
+
+  bool AutoIndent = true;
+  bool TabInsertsSpaces = false;
+  bool ShowWhitespace = false;
+
+  // --- Measuring and word wrap -------------------------------------------------------
+  int MeasureText(const char* text, int count);
+  const FontMetrics& Metrics();
+  // The font changed in the measurer: metrics, widths, gutter, wrap and caret follow.
+  void FontChanged();
+  int LineWidth(int line);
+  int GetWidestLine() const { return WidestLine; }
+  void SetTabWidth(int width);
+  int GetTabWidth() const { return TabWidth; }
+  void SetWordWrap(bool flag);
+  bool GetWordWrap() const { return WordWrap; }
+  void Rewrap(bool on);
+  void WrapAll(int anchor, int caret);
+  void UnwrapAll(int anchor, int caret);
+  // The incremental wrap pass; see TextViewWrap.cpp.
+  void Reflow(int pos, int count, std::vector<int*>& positions, int& added, int& removed, int& first, int& last);
+
+  // --- Selection and scrolling -------------------------------------------------------
+  void SetSelection(int anchor, int caret, int scrollMode);
+  int Anchor() const { return AnchorPos; }
+  int Caret() const { return CaretPos; }
+  int SelectionStart() const { return AnchorPos < CaretPos ? AnchorPos : CaretPos; }
+  int SelectionEnd() const { return AnchorPos < CaretPos ? CaretPos : AnchorPos; }
+  bool HasSelection() const { return AnchorPos != CaretPos; }
+  void EnsureVisible(int mode);
+  void SetTopLine(int line);
+  int TopLine() const { return Top; }
+  void SetScrollX(int x);
+  int ScrollX() const { return OffsetX; }
+  int VisibleLineCount(bool whole);
+  int LastVisibleLine(bool whole);
+  void InvalidateRange(int from, int to);
+  // Document pixels from the left edge of pos's display line to pos.
+  int PointX(int pos);
+  // Client coordinates of pos: x after horizontal scrolling, y of its line's strip.
+  void PointFromPosition(int pos, int& x, int& y);
+  // The window's client size (text area, without the gutter).
+  void SetClientSize(int width, int height);
+  int ClientWidth() const { return ClientW; }
+  int ClientHeight() const { return ClientH; }
+  void RefreshScrollBars();
+  // While these keys are held the scroll bars follow on key-up, not on every step.
+  bool VerticalKeyHeld = false;
+  bool HorizontalKeyHeld = false;
+
+  // --- Bookmarks ----------------------------------------------------------------------
+  bool HasBookmark(int line) const;
+  void SetBookmark(int line, bool on);
+
+protected:
+  // The factory of line records; a derived view may attach more per-line data.
+  virtual LineRecord* CreateLineRecord();
+
+private:
+  // TextViewChange.cpp
+  void BeforeChange(int pos);
+  void AfterChange(int selStart, int selEnd, int firstLine, int lastLine, int inserted, int removedCount,
+                   int hardLineDelta, int shift, int scrollMode);
+  void PropagateColouring(int fromLine);
+  void UpdateWidestLine(int firstLine, int lastLine, int lineDelta);
+  void RepaintChangedLines();
+  void ClearBookmarksAfterReplacingAll();
+  // TextViewUndo.cpp
+  void PushUndo(UndoRecord record);
+  void Replay(bool undo);
+  // TextView.cpp
+  void MeasureLines(int first, int last);
+  void InvalidateAllWidths();
+  int WidestWidth();
+  bool HasValidColouring(int line) const;
+  // TextViewSelection.cpp
+  int CaretWidth();
+  void ScrollHorizontallyToSelection();
+  // TextViewEditing.cpp
+  void Backspace();
+  void InsertNewLine();
+  std::string IndentationOfCaretLine();
+  void DeleteRange(int pos, int length);
+  // TextViewEditing.cpp, also used by TextViewUndo.cpp: how many characters may take the
+  // place of `replaced` ones under the length limit.
+  long long RoomFor(int replaced) const;
+  // TextViewWrap.cpp, added by its author
+  int FitLine(int line, int start, int length, int& width);
+  void ResetRecords(int first, int last);
+  bool SoftBreakJoins(int start, int end, int nextEnd, int lineWidth);
+  std::vector<int> TakeBookmarkPositions();
+  void PlaceBookmarks(const std::vector<int>& positions);
+
+  TextMeasurer& Measurer;
+  ViewHost& Host;
+  ViewClipboard& Clipboard;
+  TextBuffer Buffer;
+  const LanguageDef* Language = nullptr;
+
+  // Change bracketing: line count and visible colourings before the change.
+  int LineCountBefore = 0;
+  std::vector<RefPtr<LineColouring>> Snapshot;
+
+  UndoHistory History;
+  bool Recording = true;
+  bool Modified = false;
+  bool ReadOnly = false;
+  bool InsertMode = true;
+
+  FontMetrics MetricCache;
+  bool MetricsValid = false;
+  int TabWidth = 4;
+  bool WordWrap = false;
+  int WidestLine = 0;
+
+  int AnchorPos = 0;
+  int CaretPos = 0;
+  int Top = 0;
+  int OffsetX = 0;
+  int ClientW = 0;
+  int ClientH = 0;
+};

@@ -1,0 +1,181 @@
+// ReplaceText, the one primitive every change of the text passes through, and the work
+// before and after it: colour snapshot, line table, wrap, colour propagation, widest line,
+// repainting, selection and notification.
+#include "editor/view/TextView.h"
+
+#include "editor/view/CallerTextCheck.h"
+#include "editor/view/ColouringDiff.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+// Shows the wait cursor for the lifetime of the object when the change is large.
+class WaitCursor {
+public:
+  WaitCursor(ViewHost& host, bool show) : Host(host), Shown(show) {
+    if (Shown) Host.BeginWaitCursor();
+  }
+  ~WaitCursor() {
+    if (Shown) Host.EndWaitCursor();
+  }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+  ViewHost& Host;
+  bool Shown;
+};
+
+constexpr int WaitCursorSize = 20000;
+
+int CountOf(const std::string& text, char c) {
+  return static_cast<int>(std::count(text.begin(), text.end(), c));
+}
+
+}  // namespace
+
+bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, int selEnd, int scrollMode,
+                           bool markModified) {
+  CheckCallerText(text);
+  const int limit = MaxLength == 0 ? INT_MAX : MaxLength;
+  if (length < 1 && text.empty()) return false;
+  if (length < 1 && Length() >= limit) {
+    Host.Beep();
+    return false;
+  }
+  const long long room = static_cast<long long>(limit) - Length() + length;
+  if (static_cast<long long>(text.size()) > room) text.resize(static_cast<std::size_t>(std::max(room, 0LL)));
+  if (length < 1 && text.empty()) return false;
+
+  WaitCursor wait(Host, static_cast<long long>(text.size()) + length >= WaitCursorSize);
+  BeforeChange(pos);
+
+  const int line = Buffer.LineFromPosition(pos);
+  const int softBefore = Buffer.SoftBreaksBefore(pos);
+  std::string removed = Buffer.Substring(pos, length);
+  int strippedSoft = 0;
+  if (WordWrap) {
+    strippedSoft = CountOf(removed, '\r');
+    removed.erase(std::remove(removed.begin(), removed.end(), '\r'), removed.end());
+  }
+  const bool changed = text != removed;
+  if (Recording && changed) PushUndo(UndoRecord{text, removed, pos - softBefore});
+
+  const int removedBreaks = Buffer.CountBreaks(pos, length);
+  Buffer.Delete(pos, length);
+  Buffer.Insert(pos, text);
+  const int insertedBreaks = CountOf(text, '\n');
+  const int hardLineDelta = insertedBreaks - removedBreaks + strippedSoft;
+
+  const int textLength = static_cast<int>(text.size());
+  if (selStart < 0) selStart = pos + textLength;
+  if (selEnd < 0) selEnd = selStart;
+
+  int firstLine = line;
+  int lastLine = line + insertedBreaks;
+  int wrapAdded = 0;
+  int wrapRemoved = 0;
+  if (WordWrap) {
+    std::vector<int*> positions{&selStart, &selEnd};
+    int last = lastLine;
+    Reflow(pos, insertedBreaks + 1, positions, wrapAdded, wrapRemoved, firstLine, last);
+    lastLine = std::max(last, lastLine + wrapAdded - wrapRemoved);
+  }
+
+  if (changed || !markModified) SetModified(markModified);
+  const int inserted = textLength + wrapAdded;
+  const int removedCount = length + wrapRemoved;
+  AfterChange(selStart, selEnd, firstLine, lastLine, inserted, removedCount, hardLineDelta, inserted - removedCount,
+              scrollMode);
+  return true;
+}
+
+// Keeps the colourings of the visible lines, so that AfterChange repaints only what changed.
+void TextView::BeforeChange(int pos) {
+  LineCountBefore = LineCount();
+  Snapshot.clear();
+  const int last = LastVisibleLine(false);
+  for (int line = Top; line <= last; ++line) Snapshot.push_back(ColouringOf(line));
+  SetSelection(pos, pos, ScrollNone);
+}
+
+// Later lines' starts and hard line numbers were shifted by the buffer itself (lazily).
+void TextView::AfterChange(int selStart, int selEnd, int firstLine, int lastLine, int inserted, int removedCount,
+                           int /*hardLineDelta*/, int /*shift*/, int scrollMode) {
+  const int lineDelta = LineCount() - LineCountBefore;
+  lastLine = std::min(lastLine, LineCount() - 1);
+  PropagateColouring(lastLine);
+  UpdateWidestLine(firstLine, lastLine, lineDelta);
+  if (Length() == inserted && removedCount > 0) ClearBookmarksAfterReplacingAll();
+  RepaintChangedLines();
+  Snapshot.clear();
+
+  SetTopLine(Top);
+  SetSelection(selStart, selEnd, scrollMode);
+  if (inserted == 0 && removedCount > 0 && !InsertMode) Host.RecreateCaret();
+  if (lineDelta != 0) {
+    Host.UpdateGutterWidth();
+    Host.RepaintGutter();
+  }
+  RefreshScrollBars();
+  Host.Notify(TVN_TEXTCHANGED);
+}
+
+// Recolours downwards until a line's stored start state equals the new end state above it.
+// A line that was never coloured holds nothing stale, and neither do the lines below it.
+void TextView::PropagateColouring(int fromLine) {
+  for (int line = fromLine; line < LineCount() - 1; ++line) {
+    LineRecord* next = Buffer.Record(line + 1);
+    if (!next || !next->Colouring) return;
+    const RefPtr<LineColouring> above = ColouringOf(line);
+    next = Buffer.Record(line + 1);
+    if (above->EndState == next->Colouring->StartState) return;
+    next->ColouringValid = false;
+  }
+}
+
+void TextView::UpdateWidestLine(int firstLine, int lastLine, int lineDelta) {
+  if (WidestLine < firstLine) {
+    MeasureLines(firstLine, lastLine);
+  } else if (WidestLine > lastLine - lineDelta) {
+    WidestLine += lineDelta;
+    MeasureLines(firstLine, lastLine);
+  } else {
+    WidestLine = 0;
+    MeasureLines(0, -1);
+  }
+}
+
+// The whole text was replaced: no bookmark belongs to the new text.
+void TextView::ClearBookmarksAfterReplacingAll() {
+  bool cleared = false;
+  for (int line = 0; line < LineCount(); ++line) {
+    LineRecord* record = Buffer.Record(line);
+    if (record && record->Bookmark) {
+      record->Bookmark = false;
+      cleared = true;
+    }
+  }
+  if (cleared) Host.RepaintGutter();
+}
+
+// Each visible line is repainted from its first changed column; lines without a snapshot
+// (new at the bottom) or gone are repainted whole.
+void TextView::RepaintChangedLines() {
+  const int lineHeight = Metrics().LineHeight;
+  const int last = std::max(LastVisibleLine(false), Top + static_cast<int>(Snapshot.size()) - 1);
+  for (int line = Top; line <= last; ++line) {
+    const int y = (line - Top) * lineHeight;
+    const std::size_t index = static_cast<std::size_t>(line - Top);
+    if (line >= LineCount() || index >= Snapshot.size()) {
+      Host.InvalidateStrip(y, lineHeight, 0);
+      continue;
+    }
+    const int column = FirstDifferingColumn(*Snapshot[index], *ColouringOf(line));
+    if (column < 0) continue;
+    const std::string text = Buffer.Substring(LineStart(line), column);
+    Host.InvalidateStrip(y, lineHeight, std::max(0, MeasureText(text.data(), static_cast<int>(text.size())) - OffsetX));
+  }
+}

@@ -1,0 +1,42 @@
+// What the view asks of the window that shows it: repainting, scrolling, the caret, scroll
+// bars, notifications and a few platform states. The portable view never paints itself.
+#pragma once
+
+// Notifications to the parent window.
+constexpr int TVN_TEXTCHANGED = 1;  // the text or the modified state changed
+constexpr int TVN_SELCHANGED = 2;   // the caret or the selection moved
+
+struct ScrollBarState {
+  int Max = 0;   // range is 0 to Max
+  int Page = 0;
+  int Position = 0;
+};
+
+class ViewHost {
+public:
+  virtual ~ViewHost() = default;
+
+  // Repaint the strip top..top+height of the text area from x = left to its right edge.
+  virtual void InvalidateStrip(int top, int height, int left) = 0;
+  // Repaint a part of one line's strip: [left, right) pixels.
+  virtual void InvalidateRect(int top, int height, int left, int right) = 0;
+  virtual void InvalidateAll() = 0;
+  virtual void RepaintGutter() = 0;
+  // Move the text area's contents by (dx, dy) pixels; what is uncovered gets repainted.
+  virtual void ScrollText(int dx, int dy) = 0;
+  virtual void SetVerticalScrollBar(const ScrollBarState& state) = 0;
+  virtual void SetHorizontalScrollBar(const ScrollBarState& state) = 0;
+  virtual void RecreateCaret() = 0;
+  virtual void MoveCaret(int x, int y) = 0;
+  // The gutter may need another width when the line count or the font changed.
+  virtual void UpdateGutterWidth() = 0;
+  virtual void Notify(int code) = 0;
+  virtual void Beep() = 0;
+  virtual void BeginWaitCursor() = 0;
+  virtual void EndWaitCursor() = 0;
+
+  virtual bool HasFocus() = 0;
+  virtual bool IsEnabled() = 0;
+  // The physical state of a key (virtual-key code) right now.
+  virtual bool IsKeyDown(int virtualKey) = 0;
+};

@@ -1,0 +1,18 @@
+// The view's clipboard on Windows: CF_TEXT and dropped-file lists through the common functions.
+#pragma once
+
+#include "common/win32/WinApi.h"
+#include "editor/view/ViewClipboard.h"
+
+class SystemClipboard : public ViewClipboard {
+public:
+  explicit SystemClipboard(HWND owner) : Owner(owner) {}
+
+  bool SetText(const std::string& text) override;
+  bool GetText(std::string& text) override;
+  bool ReadFiles(std::string& text) override;
+  bool CanPaste() override;
+
+private:
+  HWND Owner;
+};

@@ -1,0 +1,126 @@
+// Deterministic stand-ins for the window around a TextView: every character 7 pixels wide,
+// lines 16 pixels high, and a log of what the view asked the window to do.
+#pragma once
+
+#include "common/LineEnds.h"
+#include "editor/view/TextView.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+class FakeMeasurer : public TextMeasurer {
+public:
+  int TabbedWidth(const char* text, int count, int tabStop) override {
+    int x = 0;
+    for (int i = 0; i < count; ++i) {
+      if (text[i] == '\t' && tabStop > 0) x = (x / tabStop + 1) * tabStop;
+      else x += CharWidth;
+    }
+    ++Calls;
+    return x;
+  }
+  FontMetrics Metrics() override { return FontMetrics{CharWidth, 16, CharWidth}; }
+
+  int CharWidth = 7;
+  int Calls = 0;
+};
+
+// One call of the view into its window.
+struct HostEvent {
+  enum Kind { Strip, Rect, All, Gutter, Scroll, VScroll, HScroll, Caret, CaretMove, GutterWidth, Notify, Beep, Wait };
+  Kind What;
+  int A = 0, B = 0, C = 0, D = 0;
+};
+
+class FakeHost : public ViewHost {
+public:
+  void InvalidateStrip(int top, int height, int left) override { Log(HostEvent::Strip, top, height, left); }
+  void InvalidateRect(int top, int height, int left, int right) override {
+    Log(HostEvent::Rect, top, height, left, right);
+  }
+  void InvalidateAll() override { Log(HostEvent::All); }
+  void RepaintGutter() override { Log(HostEvent::Gutter); }
+  void ScrollText(int dx, int dy) override { Log(HostEvent::Scroll, dx, dy); }
+  void SetVerticalScrollBar(const ScrollBarState& s) override {
+    Vertical = s;
+    Log(HostEvent::VScroll, s.Max, s.Page, s.Position);
+  }
+  void SetHorizontalScrollBar(const ScrollBarState& s) override {
+    Horizontal = s;
+    Log(HostEvent::HScroll, s.Max, s.Page, s.Position);
+  }
+  void RecreateCaret() override { Log(HostEvent::Caret); }
+  void MoveCaret(int x, int y) override { Log(HostEvent::CaretMove, x, y); }
+  void UpdateGutterWidth() override { Log(HostEvent::GutterWidth); }
+  void Notify(int code) override { Log(HostEvent::Notify, code); }
+  void Beep() override { Log(HostEvent::Beep); }
+  void BeginWaitCursor() override { Log(HostEvent::Wait, 1); }
+  void EndWaitCursor() override { Log(HostEvent::Wait, 0); }
+  bool HasFocus() override { return Focus; }
+  bool IsEnabled() override { return Enabled; }
+  bool IsKeyDown(int key) override { return KeysDown.count(key) != 0; }
+
+  int Count(HostEvent::Kind kind) const {
+    int n = 0;
+    for (const HostEvent& e : Events) n += e.What == kind;
+    return n;
+  }
+  // The notification codes in the order they were sent.
+  std::vector<int> Notifications() const {
+    std::vector<int> codes;
+    for (const HostEvent& e : Events)
+      if (e.What == HostEvent::Notify) codes.push_back(e.A);
+    return codes;
+  }
+  void Clear() { Events.clear(); }
+
+  std::vector<HostEvent> Events;
+  std::set<int> KeysDown;
+  bool Focus = true;
+  bool Enabled = true;
+  ScrollBarState Vertical, Horizontal;
+
+private:
+  void Log(HostEvent::Kind kind, int a = 0, int b = 0, int c = 0, int d = 0) {
+    Events.push_back(HostEvent{kind, a, b, c, d});
+  }
+};
+
+class FakeClipboard : public ViewClipboard {
+public:
+  // Like the real clipboard: text is kept with CR LF and read back with soft breaks stripped.
+  bool SetText(const std::string& text) override {
+    if (!Available) return false;
+    Text = ToCrLf(text);
+    HasText = true;
+    return true;
+  }
+  bool GetText(std::string& text) override {
+    if (!Available || !HasText) return false;
+    text = Text;
+    StripSoftBreaks(text);
+    return true;
+  }
+  bool ReadFiles(std::string& text) override {
+    if (!Available || !HasFiles) return false;
+    text = FilesText;
+    return true;
+  }
+  bool CanPaste() override { return Available && (HasText || HasFiles); }
+
+  std::string Text;  // as the clipboard holds it, CR LF breaks
+  bool HasText = false;
+  std::string FilesText;
+  bool HasFiles = false;
+  bool Available = true;
+};
+
+// A view in a window 80 characters wide and 25 lines high.
+struct ViewFixture {
+  FakeMeasurer Measurer;
+  FakeHost Host;
+  FakeClipboard Clipboard;
+  TextView View{Measurer, Host, Clipboard};
+  ViewFixture() { View.SetClientSize(80 * 7, 25 * 16); }
+};
