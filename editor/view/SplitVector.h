@@ -94,7 +94,8 @@ public:
     if (capacity <= Size) return;
     MoveGapTo(Count);
     std::unique_ptr<T[]> grown(new T[capacity]);
-    if (Count > 0) std::memcpy(grown.get(), Body.get(), sizeof(T) * Count);
+    // Count never exceeds Size; the min only lets the compiler see that the copy fits.
+    if (Count > 0) std::memcpy(grown.get(), Body.get(), sizeof(T) * std::min(Count, capacity));
     Body = std::move(grown);
     GapLength += capacity - Size;
     Size = capacity;

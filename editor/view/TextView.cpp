@@ -52,8 +52,8 @@ std::string TextView::GetSelectedText() const {
   return Buffer.Substring(SelectionStart(), SelectionEnd() - SelectionStart());
 }
 
-void TextView::SetText(const std::string& text) {
-  ReplaceText(0, Length(), text, 0, -1, ScrollToCaret, true);
+void TextView::SetText(std::string text) {
+  ReplaceText(0, Length(), std::move(text), 0, -1, ScrollToCaret, true);
 }
 
 bool TextView::HasValidColouring(int line) const {
@@ -107,8 +107,8 @@ int TextView::MeasureText(const char* text, int count) {
 int TextView::LineWidth(int line) {
   int width = Buffer.Width(line);
   if (width < 0) {
-    const std::string text = Buffer.Substring(LineStart(line), LineLength(line));
-    width = MeasureText(text.data(), static_cast<int>(text.size()));
+    const int length = LineLength(line);
+    width = MeasureText(Buffer.RangePointer(LineStart(line), length), length);
     Buffer.SetWidth(line, width);
   }
   return width;

@@ -61,7 +61,7 @@ public:
 
   bool ReplaceText(int pos, int length, std::string text, int selStart, int selEnd, int scrollMode,
                    bool markModified);
-  void SetText(const std::string& text);
+  void SetText(std::string text);
 
   // The record of a line, made by the factory when it has none yet. The caller that keeps it
   // beyond the next edit holds a reference.
@@ -163,7 +163,7 @@ private:
   // TextViewChange.cpp
   void BeforeChange(int pos);
   void AfterChange(int selStart, int selEnd, int firstLine, int lastLine, int inserted, int removedCount,
-                   int hardLineDelta, int shift, int scrollMode);
+                   int scrollMode);
   void PropagateColouring(int fromLine);
   void UpdateWidestLine(int firstLine, int lastLine, int lineDelta);
   void RepaintChangedLines();

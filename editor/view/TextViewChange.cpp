@@ -30,10 +30,6 @@ private:
 
 constexpr int WaitCursorSize = 20000;
 
-int CountOf(const std::string& text, char c) {
-  return static_cast<int>(std::count(text.begin(), text.end(), c));
-}
-
 }  // namespace
 
 bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, int selEnd, int scrollMode,
@@ -55,21 +51,18 @@ bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, 
   const int line = Buffer.LineFromPosition(pos);
   const int softBefore = Buffer.SoftBreaksBefore(pos);
   std::string removed = Buffer.Substring(pos, length);
-  int strippedSoft = 0;
-  if (WordWrap) {
-    strippedSoft = CountOf(removed, '\r');
-    removed.erase(std::remove(removed.begin(), removed.end(), '\r'), removed.end());
-  }
+  if (WordWrap) removed.erase(std::remove(removed.begin(), removed.end(), '\r'), removed.end());
   const bool changed = text != removed;
-  if (Recording && changed) PushUndo(UndoRecord{text, removed, pos - softBefore});
 
-  const int removedBreaks = Buffer.CountBreaks(pos, length);
   Buffer.Delete(pos, length);
+  const int linesBeforeInsert = Buffer.LineCount();
   Buffer.Insert(pos, text);
-  const int insertedBreaks = CountOf(text, '\n');
-  const int hardLineDelta = insertedBreaks - removedBreaks + strippedSoft;
-
+  const int insertedBreaks = Buffer.LineCount() - linesBeforeInsert;
   const int textLength = static_cast<int>(text.size());
+  // Recorded after the edit only so that the text can move into the record (a document
+  // loaded whole is not copied twice).
+  if (Recording && changed) PushUndo(UndoRecord{std::move(text), std::move(removed), pos - softBefore});
+
   if (selStart < 0) selStart = pos + textLength;
   if (selEnd < 0) selEnd = selStart;
 
@@ -87,8 +80,7 @@ bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, 
   if (changed || !markModified) SetModified(markModified);
   const int inserted = textLength + wrapAdded;
   const int removedCount = length + wrapRemoved;
-  AfterChange(selStart, selEnd, firstLine, lastLine, inserted, removedCount, hardLineDelta, inserted - removedCount,
-              scrollMode);
+  AfterChange(selStart, selEnd, firstLine, lastLine, inserted, removedCount, scrollMode);
   return true;
 }
 
@@ -101,9 +93,9 @@ void TextView::BeforeChange(int pos) {
   SetSelection(pos, pos, ScrollNone);
 }
 
-// Later lines' starts and hard line numbers were shifted by the buffer itself (lazily).
+// The buffer has already shifted the starts and hard line numbers of later lines (lazily).
 void TextView::AfterChange(int selStart, int selEnd, int firstLine, int lastLine, int inserted, int removedCount,
-                           int /*hardLineDelta*/, int /*shift*/, int scrollMode) {
+                           int scrollMode) {
   const int lineDelta = LineCount() - LineCountBefore;
   lastLine = std::min(lastLine, LineCount() - 1);
   PropagateColouring(lastLine);

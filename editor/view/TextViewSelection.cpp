@@ -21,8 +21,7 @@ int TextView::LastVisibleLine(bool whole) {
 
 int TextView::PointX(int pos) {
   const int start = LineStart(LineFromPosition(pos));
-  const std::string text = Buffer.Substring(start, pos - start);
-  return MeasureText(text.data(), static_cast<int>(text.size()));
+  return MeasureText(Buffer.RangePointer(start, pos - start), pos - start);
 }
 
 void TextView::PointFromPosition(int pos, int& x, int& y) {

@@ -109,7 +109,7 @@ void TextView::WrapAll(int anchor, int caret) {
   std::vector<int*> positions{&anchor, &caret};
   int added = 0, removed = 0, first = 0, last = 0;
   Reflow(0, -1, positions, added, removed, first, last);
-  AfterChange(anchor, caret, first, last, added, removed, 0, added - removed, ScrollToCaret);
+  AfterChange(anchor, caret, first, last, added, removed, ScrollToCaret);
   Host.EndWaitCursor();
 }
 
@@ -125,7 +125,7 @@ void TextView::UnwrapAll(int anchor, int caret) {
   const int removed = Buffer.RemoveSoftBreaks();
   ResetRecords(0, LineCount() - 1);
   PlaceBookmarks(bookmarks);
-  AfterChange(anchor, caret, 0, oldLineCount - 1, 0, removed, 0, -removed, ScrollToCaret);
+  AfterChange(anchor, caret, 0, oldLineCount - 1, 0, removed, ScrollToCaret);
   Host.EndWaitCursor();
 }
 

@@ -5,17 +5,24 @@
 #include "common/LineEnds.h"
 #include "editor/view/TextView.h"
 
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
 
 class FakeMeasurer : public TextMeasurer {
 public:
+  // Jumps from tab to tab, so that measuring a big document in benchmarks costs little.
   int TabbedWidth(const char* text, int count, int tabStop) override {
     int x = 0;
-    for (int i = 0; i < count; ++i) {
-      if (text[i] == '\t' && tabStop > 0) x = (x / tabStop + 1) * tabStop;
-      else x += CharWidth;
+    const char* end = text + count;
+    for (const char* p = text; p < end;) {
+      const char* tab = static_cast<const char*>(std::memchr(p, '\t', static_cast<std::size_t>(end - p)));
+      if (!tab) tab = end;
+      x += static_cast<int>(tab - p) * CharWidth;
+      if (tab == end) break;
+      x = tabStop > 0 ? (x / tabStop + 1) * tabStop : x + CharWidth;
+      p = tab + 1;
     }
     ++Calls;
     return x;

@@ -121,6 +121,23 @@ TEST_F(Wrap, NoSoftBreakIsLeftBesideAnEmptyLine) {
   EXPECT_EQ(View.LineCount(), 1);
 }
 
+TEST_F(Wrap, ABlankTypedAfterASoftBreakMovesTheBreakToAWordStart) {
+  Wrapped("aaaa bbbb cccc");
+  ASSERT_TRUE(View.ReplaceText(11, 0, " ", -1, -1, ScrollToCaret, true));
+  EXPECT_EQ(Raw(), "aaaa |bbbb  cccc");
+  EXPECT_EQ(View.Caret(), 12);
+}
+
+TEST_F(Wrap, UnwrappingKeepsTheRecordOfEachHardLinesFirstLine) {
+  Wrapped("first\naaaa bbbb cccc dddd\nlast");
+  const RefPtr<LineRecord> kept = View.RecordOf(1);
+  View.RecordOf(2);
+  View.SetWordWrap(false);
+  EXPECT_EQ(View.RecordOf(1), kept.Get());
+  EXPECT_FALSE(kept->TextCopyValid);
+  EXPECT_EQ(View.LineText(1), "aaaa bbbb cccc dddd");
+}
+
 TEST_F(Wrap, GetTextHasNoSoftBreaks) {
   Wrapped("aaaa bbbb cccc dddd\nee ff");
   ASSERT_NE(View.RawText().find('\r'), std::string::npos);
