@@ -55,13 +55,7 @@ Reference MeasureReference(const std::string& text) {
 }
 
 // A view in a window 80 characters wide, as the tests use it.
-struct BenchView {
-  FakeMeasurer Measurer;
-  FakeHost Host;
-  FakeClipboard Clipboard;
-  TextView View{Measurer, Host, Clipboard};
-  BenchView() { View.SetClientSize(80 * 7, 25 * 16); }
-};
+using BenchView = ViewFixture;
 
 // Loads like the shell: the text read from the file moves into the view, and the loaded
 // text is the clean point, with nothing to undo.
