@@ -5,28 +5,12 @@
 
 #include "editor/view/CallerTextCheck.h"
 #include "editor/view/ColouringDiff.h"
+#include "editor/view/WaitCursor.h"
 
 #include <algorithm>
 #include <climits>
 
 namespace {
-
-// Shows the wait cursor for the lifetime of the object when the change is large.
-class WaitCursor {
-public:
-  WaitCursor(ViewHost& host, bool show) : Host(host), Shown(show) {
-    if (Shown) Host.BeginWaitCursor();
-  }
-  ~WaitCursor() {
-    if (Shown) Host.EndWaitCursor();
-  }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-  ViewHost& Host;
-  bool Shown;
-};
 
 constexpr int WaitCursorSize = 20000;
 

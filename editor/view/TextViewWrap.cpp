@@ -2,6 +2,7 @@
 // document, and the settings that change the layout (wrap, tab width, font).
 #include "editor/view/TextView.h"
 
+#include "editor/view/WaitCursor.h"
 #include "editor/view/WordFit.h"
 
 #include <algorithm>
@@ -102,7 +103,7 @@ bool TextView::SoftBreakJoins(int start, int end, int nextEnd, int lineWidth) {
 }
 
 void TextView::WrapAll(int anchor, int caret) {
-  Host.BeginWaitCursor();
+  WaitCursor wait(Host);
   BeforeChange(0);
   anchor = std::min(std::max(anchor, 0), Length());
   caret = std::min(std::max(caret, 0), Length());
@@ -110,13 +111,12 @@ void TextView::WrapAll(int anchor, int caret) {
   int added = 0, removed = 0, first = 0, last = 0;
   Reflow(0, -1, positions, added, removed, first, last);
   AfterChange(anchor, caret, first, last, added, removed, ScrollToCaret);
-  Host.EndWaitCursor();
 }
 
 // Bookmarks are carried as the unwrapped positions of their lines' starts, so each lands on
 // the hard line it was on.
 void TextView::UnwrapAll(int anchor, int caret) {
-  Host.BeginWaitCursor();
+  WaitCursor wait(Host);
   BeforeChange(0);
   const int oldLineCount = LineCount();
   anchor = Buffer.UnwrappedPosition(anchor);
@@ -126,7 +126,6 @@ void TextView::UnwrapAll(int anchor, int caret) {
   ResetRecords(0, LineCount() - 1);
   PlaceBookmarks(bookmarks);
   AfterChange(anchor, caret, 0, oldLineCount - 1, 0, removed, ScrollToCaret);
-  Host.EndWaitCursor();
 }
 
 std::vector<int> TextView::TakeBookmarkPositions() {
