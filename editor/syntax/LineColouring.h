@@ -2,12 +2,10 @@
 #pragma once
 
 #include "common/RefCounted.h"
+#include "editor/syntax/TokenKind.h"
 
 #include <string>
 #include <vector>
-
-// Token kinds; they also index the colours of a colour scheme (5 is the background).
-enum TokenKind { PlainText = 0, Comment = 1, Keyword = 2, Symbol = 3, String = 4 };
 
 // The tokenizer's state carried from the end of one line to the start of the next.
 // Plain text carries nothing, so every state equals the initial one.
