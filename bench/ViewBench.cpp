@@ -1,6 +1,8 @@
 // view_bench: load, memory, keystroke and wrap figures of the text model against budgets.
 #include "bench/BenchDocument.h"
 #include "bench/BenchMeasure.h"
+#include "bench/BenchReport.h"
+#include "bench/SyntaxBench.h"
 #include "tests/view/ViewFakes.h"
 
 #include <cstdio>
@@ -82,20 +84,6 @@ KeystrokeTimes TimeKeystrokes(TextView& view, int pos) {
   return KeystrokeTimes{times.front(), Median(times)};
 }
 
-std::string Format(const char* format, double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
-const char* Mark(bool pass) { return pass ? "PASS" : "OVER"; }
-
-void PrintRow(const std::string& figure, const std::string& value, const std::string& ratio, const std::string& budget,
-              const char* mark) {
-  std::printf("%-28s %14s  %-44s %-30s %s\n", figure.c_str(), value.c_str(), ratio.c_str(), budget.c_str(), mark);
-  std::fflush(stdout);
-}
-
 // A whole-document operation against the reference: ratio to both passes and to their sum.
 void PrintAgainstReference(const std::string& figure, double seconds, const Reference& r, double budget) {
   const double ratio = seconds / r.Total();
@@ -151,6 +139,8 @@ int Run(const BenchSize& size) {
   PrintAgainstReference("WrapAll at 80 chars", TimeOf([&] { view.SetWordWrap(true); }), reference, 20);
   std::printf("  wrapped: %d display lines from %d\n", view.LineCount(), lines);
   PrintAgainstReference("UnwrapAll", TimeOf([&] { view.SetWordWrap(false); }), reference, 20);
+  big.reset();
+  RunSyntaxBench(GenerateDocument(size.Bytes, size.Lines, 1));
   return 0;
 }
 

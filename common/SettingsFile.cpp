@@ -87,11 +87,14 @@ void SettingsFile::ExchangeName(const std::string& name) {
     return;
   }
   const std::string key = name + "=";
-  if (Text.compare(Position, key.size(), key) != 0)
-    throw Exception(2, "Could not find field '" + name + "' when loading file '" + FileName +
-                           "'. The file may be corrupted. You should either replace the file with a valid "
-                           "copy or delete the file from disk.");
+  if (Text.compare(Position, key.size(), key) != 0) FieldNotFound(name);
   Position += key.size();
+}
+
+void SettingsFile::FieldNotFound(const std::string& name) const {
+  throw Exception(2, "Could not find field '" + name + "' when loading file '" + FileName +
+                         "'. The file may be corrupted. You should either replace the file with a valid "
+                         "copy or delete the file from disk.");
 }
 
 void SettingsFile::ExchangeInt(const std::string& name, int& value) {

@@ -33,6 +33,9 @@ public:
 
   bool IsLoading() const { return Loading; }
   int GetVersion() const { return Version; }
+  const std::string& GetFileName() const { return FileName; }
+  // Throws the field-not-found Exception (code 2) for name in this file.
+  [[noreturn]] void FieldNotFound(const std::string& name) const;
 
   void ExchangeName(const std::string& name);
   void ExchangeInt(const std::string& name, int& value);

@@ -73,8 +73,13 @@ stop_display() {
 # start_desktop: keeps one explorer (the virtual desktop) alive for the whole run, so each
 # test process does not start and tear down its own.
 start_desktop() {
+  # Bring the server and the prefix up with one small program first: a test program that
+  # starts while the desktop itself is still starting can hang at its exit.
+  "$WINESERVER" -p 2>/dev/null
+  "$WINE64" cmd.exe /c exit >/dev/null 2>&1
   "$WINE64" explorer.exe /desktop=Default,1024x768 >/dev/null 2>&1 &
   DESKTOP_PID=$!
+  "$WINE64" cmd.exe /c exit >/dev/null 2>&1
 }
 
 stop_wine() {

@@ -2,17 +2,11 @@
 #pragma once
 
 #include "common/RefCounted.h"
+#include "editor/syntax/ColourState.h"
 #include "editor/syntax/TokenKind.h"
 
 #include <string>
 #include <vector>
-
-// The tokenizer's state carried from the end of one line to the start of the next.
-// Plain text carries nothing, so every state equals the initial one.
-struct ColourState {
-  friend bool operator==(const ColourState&, const ColourState&) { return true; }
-  friend bool operator!=(const ColourState& a, const ColourState& b) { return !(a == b); }
-};
 
 struct ColouredToken {
   int Kind = PlainText;

@@ -1,13 +1,23 @@
-// TextView: construction, per-line caches (records, text copies, colourings), measuring and
-// the widest line, bookmarks.
+// TextView: construction, per-line caches (records, text copies, colourings), language and
+// colour scheme, measuring and the widest line, bookmarks.
 #include "editor/view/TextView.h"
 
 #include "editor/syntax/ColourLine.h"
 
 #include <algorithm>
 
+namespace {
+
+// The scheme of every view that was given none.
+const RefPtr<ColorScheme>& DefaultScheme() {
+  static const RefPtr<ColorScheme> scheme(new ColorScheme);
+  return scheme;
+}
+
+}  // namespace
+
 TextView::TextView(TextMeasurer& measurer, ViewHost& host, ViewClipboard& clipboard)
-    : Measurer(measurer), Host(host), Clipboard(clipboard) {}
+    : Measurer(measurer), Host(host), Clipboard(clipboard), Scheme(DefaultScheme()) {}
 
 TextView::~TextView() = default;
 
@@ -61,9 +71,14 @@ bool TextView::HasValidColouring(int line) const {
   return record && record->ColouringValid && record->Colouring;
 }
 
+RefPtr<LineColouring> TextView::ColouringOf(int line) {
+  if (Language) CheckStartStates(line);
+  return ColourThrough(line);
+}
+
 // A line's start state is the end state of the line above, so colouring walks down from the
 // nearest line above that is still valid. Plain text carries no state: only the line itself.
-RefPtr<LineColouring> TextView::ColouringOf(int line) {
+RefPtr<LineColouring> TextView::ColourThrough(int line) {
   int first = line;
   if (Language)
     while (first > 0 && !HasValidColouring(first - 1)) --first;
@@ -71,17 +86,55 @@ RefPtr<LineColouring> TextView::ColouringOf(int line) {
     if (HasValidColouring(i)) continue;
     const ColourState start = i == 0 || !Language ? ColourState{} : Buffer.Record(i - 1)->Colouring->EndState;
     LineRecord* record = RecordOf(i);
-    record->Colouring = ColourLine(Language, Buffer.Substring(LineStart(i), LineLength(i)), start, EndsWithSoftBreak(i));
+    record->Colouring =
+        ColourLine(Language.Get(), Buffer.Substring(LineStart(i), LineLength(i)), start, EndsWithSoftBreak(i));
     record->ColouringValid = true;
   }
   return RecordOf(line)->Colouring;
 }
 
-void TextView::SetLanguage(const LanguageDef* language) {
-  Language = language;
+// Going down from UncheckedFrom to line, a stored colouring whose start state differs from
+// the end state above is made again. One that agrees, once past UncheckedThrough, shows that
+// the colourings below it agree as well, as they were made from it.
+void TextView::CheckStartStates(int line) {
+  for (; UncheckedFrom <= line && UncheckedFrom < LineCount(); ++UncheckedFrom) {
+    const RefPtr<LineColouring> above = ColourThrough(UncheckedFrom - 1);
+    LineRecord* record = Buffer.Record(UncheckedFrom);
+    if (!record) continue;
+    if (record->Colouring && record->Colouring->StartState == above->EndState) {
+      if (UncheckedFrom < UncheckedThrough) continue;
+      ClearUnchecked();
+      return;
+    }
+    record->ColouringValid = false;
+  }
+}
+
+void TextView::ClearUnchecked() {
+  UncheckedFrom = LineCount();
+  UncheckedThrough = 0;
+}
+
+void TextView::SetLanguage(RefPtr<LanguageDef> language) {
+  if (language == Language) return;
+  Language = std::move(language);
+  RecolourAll();
+}
+
+void TextView::SetColorScheme(RefPtr<ColorScheme> scheme) {
+  if (!scheme) scheme = DefaultScheme();
+  if (scheme == Scheme) return;
+  Scheme = std::move(scheme);
+  RecolourAll();
+}
+
+// Every line is coloured again when it is next needed; the window and the gutter repaint.
+void TextView::RecolourAll() {
   for (int line = 0; line < LineCount(); ++line)
     if (LineRecord* record = Buffer.Record(line)) record->ColouringValid = false;
+  ClearUnchecked();
   Host.InvalidateAll();
+  Host.RepaintGutter();
 }
 
 const FontMetrics& TextView::Metrics() {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "common/RefCounted.h"
+#include "editor/syntax/ColorScheme.h"
+#include "editor/syntax/LanguageDef.h"
 #include "editor/syntax/LineColouring.h"
 #include "editor/view/LineRecord.h"
 #include "editor/view/TextBuffer.h"
@@ -13,8 +15,6 @@
 
 #include <string>
 #include <vector>
-
-class LanguageDef;
 
 // Scroll modes of SetSelection and EnsureVisible.
 enum ScrollMode { ScrollNone = 0, ScrollToCaret = 1, ScrollToSelection = 2, ScrollCentre = 3 };
@@ -68,7 +68,13 @@ public:
   LineRecord* RecordOf(int line);
   // Colouring of a line, computed on demand from the line above.
   RefPtr<LineColouring> ColouringOf(int line);
-  void SetLanguage(const LanguageDef* language);
+  // null: plain text. The view keeps its own reference, so a definition replaced elsewhere
+  // lives on while the view colours with it.
+  void SetLanguage(RefPtr<LanguageDef> language);
+  const RefPtr<LanguageDef>& GetLanguage() const { return Language; }
+  // null: the default scheme, shared by every view that was given none.
+  void SetColorScheme(RefPtr<ColorScheme> scheme);
+  const RefPtr<ColorScheme>& GetColorScheme() const { return Scheme; }
 
   int MaxLength = 0;  // 0 = no limit
 
@@ -164,7 +170,9 @@ private:
   void BeforeChange(int pos);
   void AfterChange(int selStart, int selEnd, int firstLine, int lastLine, int inserted, int removedCount,
                    int scrollMode);
-  void PropagateColouring(int fromLine);
+  void PropagateColouring(int firstLine, int lastLine, int lineDelta);
+  void ShiftUnchecked(int firstLine, int lastLine, int lineDelta);
+  void MarkUnchecked(int line);
   void UpdateWidestLine(int firstLine, int lastLine, int lineDelta);
   void RepaintChangedLines();
   void ClearBookmarksAfterReplacingAll();
@@ -176,6 +184,10 @@ private:
   void InvalidateAllWidths();
   int WidestWidth();
   bool HasValidColouring(int line) const;
+  RefPtr<LineColouring> ColourThrough(int line);
+  void CheckStartStates(int line);
+  void ClearUnchecked();
+  void RecolourAll();
   // TextViewSelection.cpp
   int CaretWidth();
   void ScrollHorizontallyToSelection();
@@ -198,7 +210,13 @@ private:
   ViewHost& Host;
   ViewClipboard& Clipboard;
   TextBuffer Buffer;
-  const LanguageDef* Language = nullptr;
+  RefPtr<LanguageDef> Language;
+  RefPtr<ColorScheme> Scheme;
+  // Lines from UncheckedFrom on may hold colourings made from a start state that an edit
+  // above has since changed; each run of such lines begins no later than UncheckedThrough.
+  // UncheckedFrom is the line count when there are none (a new view has one line).
+  int UncheckedFrom = 1;
+  int UncheckedThrough = 0;
 
   // Change bracketing: line count and visible colourings before the change.
   int LineCountBefore = 0;

@@ -14,6 +14,15 @@ namespace {
 
 constexpr int WaitCursorSize = 20000;
 
+// Where a line number of the unchecked range goes when the lines firstLine to lastLine took
+// the place of firstLine to lastLine - lineDelta: lines below move with the edit, a line
+// inside it becomes the first line after it (the edited lines are coloured afresh anyway).
+int ShiftedLine(int line, int firstLine, int lastLine, int lineDelta) {
+  if (line > lastLine - lineDelta) return line + lineDelta;
+  if (line > firstLine) return lastLine + 1;
+  return line;
+}
+
 }  // namespace
 
 bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, int selEnd, int scrollMode,
@@ -82,7 +91,7 @@ void TextView::AfterChange(int selStart, int selEnd, int firstLine, int lastLine
                            int scrollMode) {
   const int lineDelta = LineCount() - LineCountBefore;
   lastLine = std::min(lastLine, LineCount() - 1);
-  PropagateColouring(lastLine);
+  PropagateColouring(firstLine, lastLine, lineDelta);
   UpdateWidestLine(firstLine, lastLine, lineDelta);
   if (Length() == inserted && removedCount > 0) ClearBookmarksAfterReplacingAll();
   RepaintChangedLines();
@@ -99,17 +108,30 @@ void TextView::AfterChange(int selStart, int selEnd, int firstLine, int lastLine
   Host.Notify(TVN_TEXTCHANGED);
 }
 
-// Recolours downwards until a line's stored start state equals the new end state above it.
-// A line that was never coloured holds nothing stale, and neither do the lines below it.
-void TextView::PropagateColouring(int fromLine) {
-  for (int line = fromLine; line < LineCount() - 1; ++line) {
-    LineRecord* next = Buffer.Record(line + 1);
-    if (!next || !next->Colouring) return;
-    const RefPtr<LineColouring> above = ColouringOf(line);
-    next = Buffer.Record(line + 1);
-    if (above->EndState == next->Colouring->StartState) return;
-    next->ColouringValid = false;
+// The state at the end of the last edited line may have changed, and with it the colouring
+// of every line below, in a long document perhaps millions. Only the visible lines are
+// recoloured now; the rest are checked when they are next coloured.
+void TextView::PropagateColouring(int firstLine, int lastLine, int lineDelta) {
+  ShiftUnchecked(firstLine, lastLine, lineDelta);
+  if (!Language) return;
+  MarkUnchecked(lastLine + 1);
+  const int last = LastVisibleLine(false);
+  if (last >= 0 && lastLine <= last) ColouringOf(last);
+}
+
+void TextView::ShiftUnchecked(int firstLine, int lastLine, int lineDelta) {
+  UncheckedFrom = ShiftedLine(UncheckedFrom, firstLine, lastLine, lineDelta);
+  UncheckedThrough = ShiftedLine(UncheckedThrough, firstLine, lastLine, lineDelta);
+}
+
+void TextView::MarkUnchecked(int line) {
+  if (line >= LineCount()) return;
+  if (UncheckedFrom >= LineCount()) {
+    UncheckedFrom = UncheckedThrough = line;
+    return;
   }
+  UncheckedFrom = std::min(UncheckedFrom, line);
+  UncheckedThrough = std::max(UncheckedThrough, line);
 }
 
 void TextView::UpdateWidestLine(int firstLine, int lastLine, int lineDelta) {
