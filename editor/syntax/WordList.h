@@ -52,20 +52,29 @@ public:
   bool Find(const char* text, int length, int pos, bool matchCase, Value& value, int& start, int& end) const;
 
 private:
-  // Whether some word of this length (lengths from 31 on share one slot) begins with this
-  // letter, case folded. Most identifiers of a text are no word of the list; this rejects
-  // them without a search. It never rejects a text that the search would find.
+  // A filter over (length, first, second and last letter, case folded): most identifiers of
+  // a text are no word of the list, and it rejects them without a search. It never rejects
+  // a text that the search would find.
+  static unsigned FilterSlot(const char* text, int length) {
+    const unsigned first = FoldedForCompare(text[0]);
+    const unsigned second = length > 1 ? FoldedForCompare(text[1]) : 0u;
+    const unsigned last = FoldedForCompare(text[length - 1]);
+    return (static_cast<unsigned>(length) * 40503u + first * 2654435761u + second * 97u + last * 7919u) % FilterBits;
+  }
   bool MayHold(const char* text, int length) const {
-    return length > 0 && (FirstChars[FoldedForCompare(text[0])] >> (length < 31 ? length : 31) & 1u) != 0;
+    if (length <= 0) return false;
+    const unsigned slot = FilterSlot(text, length);
+    return (Filter[slot / 64] >> (slot % 64) & 1u) != 0;
   }
 
+  static constexpr unsigned FilterBits = 1u << 16;
   std::vector<std::pair<std::string, Value>> Entries;  // sorted with case
-  std::uint32_t FirstChars[256] = {};
+  std::uint64_t Filter[FilterBits / 64] = {};
 };
 
 template <class Value> void WordList<Value>::Clear() {
   Entries.clear();
-  std::fill(std::begin(FirstChars), std::end(FirstChars), 0u);
+  std::fill(std::begin(Filter), std::end(Filter), std::uint64_t{0});
 }
 
 template <class Value> void WordList<Value>::Add(const std::string& s, Value value) {
@@ -75,7 +84,10 @@ template <class Value> void WordList<Value>::Add(const std::string& s, Value val
   };
   Entries.emplace(std::upper_bound(Entries.begin(), Entries.end(), s, greater), s, value);
   const int length = static_cast<int>(s.size());
-  if (length > 0) FirstChars[FoldedForCompare(s[0])] |= 1u << (length < 31 ? length : 31);
+  if (length > 0) {
+    const unsigned slot = FilterSlot(s.data(), length);
+    Filter[slot / 64] |= std::uint64_t{1} << (slot % 64);
+  }
 }
 
 template <class Value>
