@@ -2,6 +2,7 @@
 // colour scheme, measuring and the widest line, bookmarks.
 #include "editor/view/TextView.h"
 
+#include "common/LineEnds.h"
 #include "editor/syntax/ColourLine.h"
 
 #include <algorithm>
@@ -54,7 +55,7 @@ int TextView::LineOfHardLine(int hard) const {
 std::string TextView::HardLineText(int line) const {
   const HardLineSpanResult span = Buffer.HardLineSpan(line);
   std::string text = Buffer.Substring(span.Start, span.End - span.Start);
-  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  RemoveCarriageReturns(text, nullptr, 0);
   return text;
 }
 

@@ -3,6 +3,8 @@
 // repainting, selection and notification.
 #include "editor/view/TextView.h"
 
+#include "common/LineEnds.h"
+
 #include "editor/view/CallerTextCheck.h"
 #include "editor/view/ColouringDiff.h"
 #include "editor/view/WaitCursor.h"
@@ -44,7 +46,7 @@ bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, 
   const int line = Buffer.LineFromPosition(pos);
   const int softBefore = Buffer.SoftBreaksBefore(pos);
   std::string removed = Buffer.Substring(pos, length);
-  if (WordWrap) removed.erase(std::remove(removed.begin(), removed.end(), '\r'), removed.end());
+  if (WordWrap) RemoveCarriageReturns(removed, nullptr, 0);
   const bool changed = text != removed;
 
   Buffer.Delete(pos, length);

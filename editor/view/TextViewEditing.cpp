@@ -2,6 +2,8 @@
 // clipboard commands and the enabling queries.
 #include "editor/view/TextView.h"
 
+#include "common/LineEnds.h"
+
 #include "editor/view/CallerTextCheck.h"
 
 #include <algorithm>
@@ -34,10 +36,6 @@ bool IsAcceptedChar(ViewHost& host, int ch) {
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-void EraseAll(std::string& text, char c) {
-  text.erase(std::remove(text.begin(), text.end(), c), text.end());
 }
 
 std::string Spaces(int count) {
@@ -80,7 +78,7 @@ bool Unindent(std::string& block, char ch) {
 std::string TextToCopy(const TextView& view) {
   std::string text = view.HasSelection() ? view.GetSelectedText()
                                           : view.HardLineText(view.LineFromPosition(view.Caret())) + "\n";
-  EraseAll(text, '\r');
+  RemoveCarriageReturns(text, nullptr, 0);
   return text;
 }
 
@@ -198,7 +196,7 @@ bool TextView::IndentLines(int ch, bool add) {
   const bool endsAtLineStart = SelectionEnd() == last.Start;
   const int blockEnd = endsAtLineStart ? last.Start - 1 : last.End;
   std::string block = Buffer.Substring(blockStart, blockEnd - blockStart);
-  EraseAll(block, '\r');
+  RemoveCarriageReturns(block, nullptr, 0);
   const char c = static_cast<char>(ch);
   if (add) block = Indented(block, c);
   else if (!Unindent(block, c)) return true;
