@@ -7,6 +7,7 @@
 #include "editor/view/CallerTextCheck.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <utility>
 
@@ -34,8 +35,9 @@ bool IsAcceptedChar(ViewHost& host, int ch) {
   return key != 0 && host.IsKeyDown(key);
 }
 
+// White space of the C locale, as the indentation rule counts it.
 bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
 std::string Spaces(int count) {
