@@ -38,6 +38,15 @@ template <class InClass> int RunEnd(const char* line, int length, int i, InClass
   return i;
 }
 
+// NextRun, inline for the colouring loop.
+inline CharRun RunFrom(const char* line, int length, int pos) {
+  const char c = line[pos];
+  if (IsSpace(c)) return CharRun{RunSpace, RunEnd(line, length, pos + 1, IsSpace) - pos};
+  if (ClassOf(c) & IdentifierStartBit)
+    return CharRun{RunIdentifier, RunEnd(line, length, pos + 1, IsIdentifierChar) - pos};
+  return CharRun{RunOther, RunEnd(line, length, pos + 1, IsOther) - pos};
+}
+
 // One pass over a line, with the running state held in the result's end state.
 class LineColourer {
 public:
@@ -48,7 +57,9 @@ public:
         MatchCase(language ? language->MatchCase : true),
         State(result.EndState),
         Tokens(result.Tokens) {
-    Tokens.reserve(std::min<std::size_t>(line.size() / 3 + 1, 1024));
+    // About one token for every two characters of code; beyond that the list grows, which
+    // moves small plain records only.
+    Tokens.reserve(std::min<std::size_t>(line.size() / 2 + 1, 1024));
   }
 
   void ColourAll() {
@@ -74,7 +85,7 @@ private:
   // markers is scanned only once; this keeps long runs of symbols linear.
   CharRun RunAtPos() {
     if (Pos < OtherEnd) return CharRun{RunOther, OtherEnd - Pos};
-    const CharRun run = NextRun(Line.data(), Length, Pos);
+    const CharRun run = RunFrom(Line.data(), Length, Pos);
     if (run.Class == RunOther) OtherEnd = Pos + run.Length;
     return run;
   }
@@ -126,9 +137,9 @@ private:
     return std::clamp(element.Match(State, Line, p, MatchCase), p, Length);
   }
 
-  // The token's text is copied once, straight from the line.
+  // Line is the colouring's own copy, which the token's text shows.
   void Emit(int kind, int column, int length) {
-    Tokens.push_back(ColouredToken{kind, std::string(Line.data() + column, static_cast<std::size_t>(length)), column});
+    Tokens.push_back(ColouredToken{kind, std::string_view(Line.data() + column, static_cast<std::size_t>(length)), column});
   }
 
   const LanguageDef* const Language;
@@ -143,20 +154,15 @@ private:
 
 }  // namespace
 
-CharRun NextRun(const char* line, int length, int pos) {
-  const char c = line[pos];
-  if (IsSpace(c)) return CharRun{RunSpace, RunEnd(line, length, pos + 1, IsSpace) - pos};
-  if (ClassOf(c) & IdentifierStartBit)
-    return CharRun{RunIdentifier, RunEnd(line, length, pos + 1, IsIdentifierChar) - pos};
-  return CharRun{RunOther, RunEnd(line, length, pos + 1, IsOther) - pos};
-}
+CharRun NextRun(const char* line, int length, int pos) { return RunFrom(line, length, pos); }
 
 RefPtr<LineColouring> ColourLine(const LanguageDef* language, const std::string& line,
                                  const ColourState& startState, bool continues) {
   RefPtr<LineColouring> result(new LineColouring);
+  result->LineText = line;
   result->StartState = startState;
   result->EndState = startState;
-  LineColourer(language, line, *result).ColourAll();
+  LineColourer(language, result->LineText, *result).ColourAll();
   // At a hard break a rest-of-line element or a cut range ends with the line.
   if (!continues) result->EndState.Current = RefPtr<LanguageElement>();
   return result;

@@ -41,8 +41,9 @@ private:
 
   // Node 0 is the root; it may be terminal (the empty string) but is never a match.
   std::vector<Node> Nodes;
-  // Whether any registered string starts with a byte: lets Find skip most positions at once.
-  bool Starts[256] = {};
+  // The root's child for each byte (-1: no string starts with it): most positions of a line
+  // are rejected or entered with one look-up.
+  int RootChildren[256];
 };
 
 template <class Value> MarkerTrie<Value>::MarkerTrie() { Clear(); }
@@ -52,10 +53,11 @@ template <class Value> MarkerTrie<Value>::~MarkerTrie() = default;
 template <class Value> void MarkerTrie<Value>::Clear() {
   Nodes.assign(1, Node());
   Nodes[0].Terminal = true;
-  std::fill(std::begin(Starts), std::end(Starts), false);
+  std::fill(std::begin(RootChildren), std::end(RootChildren), -1);
 }
 
 template <class Value> int MarkerTrie<Value>::ChildOf(int node, signed char c) const {
+  if (node == 0) return RootChildren[static_cast<unsigned char>(c)];
   const std::vector<Child>& children = Nodes[static_cast<std::size_t>(node)].Children;
   std::size_t low = 0;
   std::size_t high = children.size();
@@ -74,6 +76,7 @@ template <class Value> int MarkerTrie<Value>::AddChild(int node, signed char c) 
   auto place = children.begin();
   while (place != children.end() && place->Char <= c) ++place;
   children.insert(place, Child{c, index});
+  if (node == 0) RootChildren[static_cast<unsigned char>(c)] = index;
   return index;
 }
 
@@ -87,7 +90,6 @@ template <class Value> void MarkerTrie<Value>::Add(const std::string& s, Value v
   Node& last = Nodes[static_cast<std::size_t>(node)];
   last.Item = value;
   last.Terminal = true;
-  if (!s.empty()) Starts[static_cast<unsigned char>(s[0])] = true;
 }
 
 template <class Value>
@@ -110,7 +112,7 @@ int MarkerTrie<Value>::LongestAt(const char* text, int length, int pos, Value& v
 template <class Value>
 bool MarkerTrie<Value>::Find(const char* text, int length, int pos, Value& value, int& start, int& end) const {
   for (int p = pos < 0 ? 0 : pos; p < length; ++p) {
-    if (!Starts[static_cast<unsigned char>(text[p])]) continue;
+    if (RootChildren[static_cast<unsigned char>(text[p])] < 0) continue;
     const int depth = LongestAt(text, length, p, value);
     if (depth > 0) {
       start = p;

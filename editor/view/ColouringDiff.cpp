@@ -5,7 +5,7 @@
 
 namespace {
 
-int FirstDifferingChar(const std::string& a, const std::string& b) {
+int FirstDifferingChar(std::string_view a, std::string_view b) {
   const std::size_t common = std::min(a.size(), b.size());
   const auto mismatch = std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(common), b.begin());
   const int index = static_cast<int>(mismatch.first - a.begin());

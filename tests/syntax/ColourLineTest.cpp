@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -54,6 +55,15 @@ TEST_F(Colouring, WithoutElementsEveryRunIsPlain) {
   const char* expected = "0:int|0: |0:x|0: |0:=|0: |0:1.5;|0: |0://|0: |0:\xE9";
   EXPECT_EQ(TokensText(*Colour(Language.Get(), line)), expected);
   EXPECT_EQ(TokensText(*Colour(nullptr, line)), expected);
+}
+
+// Token texts show the colouring's own copy of the line, not the caller's string.
+TEST_F(Colouring, TokensOutliveTheLineTheyWereColouredFrom) {
+  auto line = std::make_unique<std::string>(std::string(40, 'y') + " = value;");
+  const RefPtr<LineColouring> colouring = ColourLine(Language.Get(), *line, ColourState(), false);
+  line->assign(line->size(), '#');
+  line.reset();
+  EXPECT_EQ(TokensText(*colouring), "0:" + std::string(40, 'y') + "|0: |0:=|0: |0:value|0:;");
 }
 
 TEST_F(Colouring, AnEmptyLineHasNoTokensAndEndsACurrentElementOnlyAtAHardBreak) {

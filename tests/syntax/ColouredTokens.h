@@ -13,7 +13,8 @@ inline std::string TokensText(const LineColouring& colouring) {
   std::string text;
   for (const ColouredToken& token : colouring.Tokens) {
     if (!text.empty()) text += '|';
-    text += std::to_string(token.Kind) + ":" + token.Text;
+    text += std::to_string(token.Kind) + ":";
+    text += token.Text;
   }
   return text;
 }

@@ -44,8 +44,11 @@ std::vector<RefPtr<LineColouring>> ColourAfresh(const LanguageDef* language, con
 
 std::string Describe(const LineColouring& colouring) {
   std::string text;
-  for (const ColouredToken& token : colouring.Tokens)
-    text += std::to_string(token.Column) + ":" + std::to_string(token.Kind) + "[" + token.Text + "] ";
+  for (const ColouredToken& token : colouring.Tokens) {
+    text += std::to_string(token.Column) + ":" + std::to_string(token.Kind) + "[";
+    text += token.Text;
+    text += "] ";
+  }
   return text;
 }
 
