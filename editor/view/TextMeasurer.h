@@ -15,4 +15,6 @@ public:
   // the width stays below 65536 pixels.
   virtual int TabbedWidth(const char* text, int count, int tabStop) = 0;
   virtual FontMetrics Metrics() = 0;
+  // The drawn width of one character (not a tab), as the mouse walks a line.
+  virtual int GlyphWidth(char c) = 0;
 };

@@ -12,6 +12,8 @@
 #include "editor/view/UndoHistory.h"
 #include "editor/view/ViewClipboard.h"
 #include "editor/view/ViewHost.h"
+#include "editor/view/ViewKeys.h"
+#include "editor/view/ViewPainter.h"
 
 #include <string>
 #include <vector>
@@ -22,11 +24,6 @@ enum ScrollMode { ScrollNone = 0, ScrollToCaret = 1, ScrollToSelection = 2, Scro
 // Line-break styles of GetText.
 enum NewLineType { NewLineCrLf = 0, NewLineCr = 1, NewLineLf = 2 };
 
-// Virtual-key codes the typed-character rules look at.
-constexpr int KeyBackspace = 0x08;
-constexpr int KeyTab = 0x09;
-constexpr int KeyEnter = 0x0D;
-constexpr int KeyShift = 0x10;
 
 class TextView {
 public:
@@ -157,9 +154,66 @@ public:
   bool VerticalKeyHeld = false;
   bool HorizontalKeyHeld = false;
 
-  // --- Bookmarks ----------------------------------------------------------------------
+  // The caret's width: 2 pixels in insert mode, the character under it in overwrite mode.
+  int CaretWidth();
+
+  // --- Keyboard, mouse and scrolling (TextViewKeys.cpp, TextViewMouse.cpp) --------------
+  // Client coordinates to a document position, and back (PointFromPosition above).
+  int PositionFromPoint(int x, int y);
+  void GotoLine(int line);
+  void GotoHardLine(int hard);
+  // Selects the word, run of other characters, or nothing, at pos (double click, Ctrl+click).
+  void SelectWordAt(int pos);
+  int WordStepLeft(int pos) const;
+  int WordStepRight(int pos) const;
+  // A key message; modifiers: ModShift | ModCtrl | ModAlt. False when the key has no rule.
+  bool KeyDown(int key, int modifiers);
+  void KeyUp(int key);
+  // Mouse messages in client coordinates; keys: the MouseLeft ... flags of the message.
+  void MouseDown(int x, int y, int keys);
+  void MouseDoubleClick(int x, int y);
+  void MouseUp();
+  void MouseMove(int x, int y, int keys);
+  // The drag timer's tick: the physical left button's state and the cursor in client
+  // coordinates. False when the timer should be stopped.
+  bool DragTimerTick(bool leftButtonDown, int x, int y);
+  // One wheel message: the signed delta and the system's lines per notch.
+  void Wheel(int delta, unsigned linesPerNotch);
+  // Scroll-bar requests: a Scroll... code and the thumb position.
+  void VerticalScroll(int code, int thumb);
+  void HorizontalScroll(int code, int thumb);
+  // The answer to WM_GETDLGCODE.
+  int DialogCode(bool escapeHeld) const;
+  void FocusChanged(bool gained);
+  // Where the context menu opens (client coordinates of its point, the line height above it
+  // excluded); fromKeyboard: invoked by the keyboard, else by a click at (x, y).
+  void ContextMenuPoint(bool fromKeyboard, int x, int y, int& menuX, int& menuY);
+
+  // --- Bookmarks (TextViewBookmarks.cpp) ----------------------------------------------
   bool HasBookmark(int line) const;
   void SetBookmark(int line, bool on);
+  void ToggleBookmark();
+  void NextBookmark(bool forward);
+  void ClearBookmarks();
+  void SetBookmarkLines(const std::vector<int>& lines);
+
+  // --- Painting and gutter (TextViewPaint.cpp, TextViewGutter.cpp) --------------------
+  // Paints the client rectangle [left, right) x [top, bottom).
+  void Paint(ViewPainter& painter, int left, int top, int right, int bottom);
+  Colour BackgroundColour();
+  void PaintGutter(GutterPainter& painter);
+  int GutterWidth() const { return GutterW; }
+  // Recomputes the gutter's width from its settings, the line count and the font.
+  void UpdateGutterWidth();
+  void SetShowLineNumbers(bool flag);
+  bool GetShowLineNumbers() const { return ShowLineNumbers; }
+  void SetShowBookmarkMargin(bool flag);
+  bool GetShowBookmarkMargin() const { return ShowBookmarkMargin; }
+  void SetShowWhitespace(bool flag);
+  void SetUseSystemSelectionColor(bool flag);
+  bool GetUseSystemSelectionColor() const { return UseSystemSelectionColor; }
+  void SetGreyWhenReadOnly(bool flag);
+  bool GetGreyWhenReadOnly() const { return GreyWhenReadOnly; }
 
 protected:
   // The factory of line records; a derived view may attach more per-line data.
@@ -189,7 +243,6 @@ private:
   void ClearUnchecked();
   void RecolourAll();
   // TextViewSelection.cpp
-  int CaretWidth();
   void ScrollHorizontallyToSelection();
   // TextViewEditing.cpp
   void Backspace();
@@ -240,4 +293,15 @@ private:
   int OffsetX = 0;
   int ClientW = 0;
   int ClientH = 0;
+
+  // Input state (TextViewKeys.cpp, TextViewMouse.cpp).
+  int PreferredX = -1;
+  bool DragLock = false;
+
+  // Gutter and painting settings.
+  bool ShowLineNumbers = false;
+  bool ShowBookmarkMargin = true;
+  bool UseSystemSelectionColor = true;
+  bool GreyWhenReadOnly = false;
+  int GutterW = 0;
 };

@@ -103,7 +103,7 @@ void TextView::AfterChange(int selStart, int selEnd, int firstLine, int lastLine
   SetSelection(selStart, selEnd, scrollMode);
   if (inserted == 0 && removedCount > 0 && !InsertMode) Host.RecreateCaret();
   if (lineDelta != 0) {
-    Host.UpdateGutterWidth();
+    UpdateGutterWidth();
     Host.RepaintGutter();
   }
   RefreshScrollBars();

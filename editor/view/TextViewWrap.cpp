@@ -176,7 +176,7 @@ void TextView::SetTabWidth(int width) {
 void TextView::FontChanged() {
   MetricsValid = false;
   InvalidateAllWidths();
-  Host.UpdateGutterWidth();
+  UpdateGutterWidth();
   if (WordWrap) Rewrap(true);
   Host.RecreateCaret();
   SetTopLine(Top);

@@ -2,6 +2,8 @@
 // bars, notifications and a few platform states. The portable view never paints itself.
 #pragma once
 
+#include "editor/syntax/ColorScheme.h"
+
 // Notifications to the parent window.
 constexpr int TVN_TEXTCHANGED = 1;  // the text or the modified state changed
 constexpr int TVN_SELCHANGED = 2;   // the caret or the selection moved
@@ -26,10 +28,16 @@ public:
   virtual void ScrollText(int dx, int dy) = 0;
   virtual void SetVerticalScrollBar(const ScrollBarState& state) = 0;
   virtual void SetHorizontalScrollBar(const ScrollBarState& state) = 0;
+  // Creates (again) the caret at its width when the view has the focus, and shows it.
   virtual void RecreateCaret() = 0;
+  virtual void DestroyCaret() = 0;
   virtual void MoveCaret(int x, int y) = 0;
-  // The gutter may need another width when the line count or the font changed.
-  virtual void UpdateGutterWidth() = 0;
+  // The gutter's width changed: the window recomputes its non-client area (which sets the
+  // client size anew) before the view rewraps and repaints.
+  virtual void GutterWidthChanged() = 0;
+  virtual void TakeFocus() = 0;
+  virtual void StartDragTimer() = 0;
+  virtual void StopDragTimer() = 0;
   virtual void Notify(int code) = 0;
   virtual void Beep() = 0;
   virtual void BeginWaitCursor() = 0;
@@ -39,4 +47,6 @@ public:
   virtual bool IsEnabled() = 0;
   // The physical state of a key (virtual-key code) right now.
   virtual bool IsKeyDown(int virtualKey) = 0;
+  // A system colour by its SystemColour... index.
+  virtual Colour SystemColour(int index) = 0;
 };

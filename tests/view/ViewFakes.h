@@ -28,6 +28,7 @@ public:
     return x;
   }
   FontMetrics Metrics() override { return FontMetrics{CharWidth, 16, CharWidth}; }
+  int GlyphWidth(char) override { return CharWidth; }
 
   int CharWidth = 7;
   int Calls = 0;
@@ -35,7 +36,10 @@ public:
 
 // One call of the view into its window.
 struct HostEvent {
-  enum Kind { Strip, Rect, All, Gutter, Scroll, VScroll, HScroll, Caret, CaretMove, GutterWidth, Notify, Beep, Wait };
+  enum Kind {
+    Strip, Rect, All, Gutter, Scroll, VScroll, HScroll, Caret, CaretGone, CaretMove, GutterWidth, Focus,
+    Timer, Notify, Beep, Wait
+  };
   Kind What;
   int A = 0, B = 0, C = 0, D = 0;
 };
@@ -58,8 +62,15 @@ public:
     Log(HostEvent::HScroll, s.Max, s.Page, s.Position);
   }
   void RecreateCaret() override { Log(HostEvent::Caret); }
+  void DestroyCaret() override { Log(HostEvent::CaretGone); }
   void MoveCaret(int x, int y) override { Log(HostEvent::CaretMove, x, y); }
-  void UpdateGutterWidth() override { Log(HostEvent::GutterWidth); }
+  void GutterWidthChanged() override { Log(HostEvent::GutterWidth); }
+  void TakeFocus() override {
+    Focus = true;
+    Log(HostEvent::Focus);
+  }
+  void StartDragTimer() override { Log(HostEvent::Timer, 1); }
+  void StopDragTimer() override { Log(HostEvent::Timer, 0); }
   void Notify(int code) override { Log(HostEvent::Notify, code); }
   void Beep() override { Log(HostEvent::Beep); }
   void BeginWaitCursor() override { Log(HostEvent::Wait, 1); }
@@ -67,6 +78,8 @@ public:
   bool HasFocus() override { return Focus; }
   bool IsEnabled() override { return Enabled; }
   bool IsKeyDown(int key) override { return KeysDown.count(key) != 0; }
+  // Distinct made-up colours: 0x0100xx for system colour xx.
+  Colour SystemColour(int index) override { return 0x010000u + static_cast<Colour>(index); }
 
   int Count(HostEvent::Kind kind) const {
     int n = 0;

@@ -258,6 +258,7 @@ TEST_F(Wrap, TabWidthRemeasuresLinesButKeepsTheBreaks) {
 
 TEST_F(Wrap, AFontChangeRemeasuresAndRewraps) {
   Wrapped("aaaa bbbb cccc");
+  View.SetShowLineNumbers(true);  // the digits widen with the font
   Measurer.CharWidth = 14;
   Host.Clear();
   View.FontChanged();
