@@ -10,10 +10,10 @@ struct FontMetrics {
 class TextMeasurer {
 public:
   virtual ~TextMeasurer() = default;
-  // Width of text[0, count) measured from a tab origin at its first character: a tab
-  // advances to the next multiple of tabStop pixels. Callers keep count small enough that
-  // the width stays below 65536 pixels.
-  virtual int TabbedWidth(const char* text, int count, int tabStop) = 0;
+  // Width of text[0, count) when it starts startX pixels right of the tab origin (the line's
+  // left edge): a tab advances to the next multiple of tabStop pixels from that origin.
+  // Callers keep count small enough that the width stays below 65536 pixels.
+  virtual int TabbedWidth(const char* text, int count, int tabStop, int startX) = 0;
   virtual FontMetrics Metrics() = 0;
   // The drawn width of one character (not a tab), as the mouse walks a line.
   virtual int GlyphWidth(char c) = 0;

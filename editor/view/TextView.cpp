@@ -154,7 +154,7 @@ int TextView::MeasureText(const char* text, int count) {
   const int tabStop = TabWidth * metrics.AverageCharWidth;
   int width = 0;
   for (int done = 0; done < count; done += chunk)
-    width += Measurer.TabbedWidth(text + done, std::min(chunk, count - done), tabStop) & 0xFFFF;
+    width += Measurer.TabbedWidth(text + done, std::min(chunk, count - done), tabStop, width) & 0xFFFF;
   return width;
 }
 

@@ -201,7 +201,9 @@ public:
   // Paints the client rectangle [left, right) x [top, bottom).
   void Paint(ViewPainter& painter, int left, int top, int right, int bottom);
   Colour BackgroundColour();
-  void PaintGutter(GutterPainter& painter);
+  // The gutter in window coordinates, and its painting there.
+  PixelRect GutterRect(const GutterFrame& frame);
+  void PaintGutter(GutterPainter& painter, const GutterFrame& frame);
   int GutterWidth() const { return GutterW; }
   // Recomputes the gutter's width from its settings, the line count and the font.
   void UpdateGutterWidth();
@@ -244,6 +246,9 @@ private:
   void RecolourAll();
   // TextViewSelection.cpp
   void ScrollHorizontallyToSelection();
+  // TextViewKeys.cpp, TextViewMouse.cpp, TextViewNavigation.cpp, TextViewBookmarks.cpp
+  // (input helpers)
+  // TextViewPaint.cpp, TextViewGutter.cpp (painting helpers)
   // TextViewEditing.cpp
   void Backspace();
   void InsertNewLine();

@@ -16,7 +16,7 @@ void TextView::UpdateGutterWidth() {
   if (ShowLineNumbers) {
     if (width > 0) width += 2;
     const int hardLines = HardLineOfLine(LineCount() - 1) + 1;
-    width += DecimalDigits(hardLines) * Measurer.TabbedWidth("8", 1, 0);
+    width += DecimalDigits(hardLines) * Measurer.TabbedWidth("8", 1, 0, 0);
   }
   if (width >= 1) width += 1;
   if (width == GutterW) return;

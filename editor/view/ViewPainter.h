@@ -21,6 +21,22 @@ public:
   virtual void DrawHorizontalLine(int x1, int x2, int y) = 0;
 };
 
+// What the gutter's rectangle depends on besides the view: the window's edge sizes, the
+// horizontal scroll bar's height and whether the vertical bar is shown.
+struct GutterFrame {
+  int EdgeWidth = 0;
+  int EdgeHeight = 0;
+  int ScrollBarHeight = 0;
+  bool VerticalScrollBar = false;
+};
+
+struct PixelRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+};
+
 class GutterPainter {
 public:
   virtual ~GutterPainter() = default;

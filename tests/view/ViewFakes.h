@@ -13,8 +13,8 @@
 class FakeMeasurer : public TextMeasurer {
 public:
   // Jumps from tab to tab, so that measuring a big document in benchmarks costs little.
-  int TabbedWidth(const char* text, int count, int tabStop) override {
-    int x = 0;
+  int TabbedWidth(const char* text, int count, int tabStop, int startX) override {
+    int x = startX;
     const char* end = text + count;
     for (const char* p = text; p < end;) {
       const char* tab = static_cast<const char*>(std::memchr(p, '\t', static_cast<std::size_t>(end - p)));
@@ -25,7 +25,7 @@ public:
       p = tab + 1;
     }
     ++Calls;
-    return x;
+    return x - startX;
   }
   FontMetrics Metrics() override { return FontMetrics{CharWidth, 16, CharWidth}; }
   int GlyphWidth(char) override { return CharWidth; }

@@ -1,0 +1,52 @@
+// The edit control as a Win32 child window of the class "EditCtrl": it turns window messages
+// into calls of the portable view and the view's requests into GDI, caret, scroll-bar, timer
+// and clipboard calls.
+#pragma once
+
+#include "common/win32/WinApi.h"
+#include "editor/view/TextView.h"
+#include "editor/view/win32/GdiMeasurer.h"
+#include "editor/view/win32/SystemClipboard.h"
+#include "editor/view/win32/ViewWindowHost.h"
+
+// What the TextView base is built on; a base of its own so that it exists before the view.
+struct TextViewWindowParts {
+  TextViewWindowParts();
+  GdiMeasurer Measurer;
+  ViewWindowHost Host;
+  SystemClipboard Clipboard;
+};
+
+class TextViewWindow : private TextViewWindowParts, public TextView {
+public:
+  TextViewWindow();
+  ~TextViewWindow() override;
+
+  // Creates the window (style 0: a visible child clipping siblings and children). False when
+  // the class cannot be registered or the window cannot be created.
+  bool CreateView(HWND parent, const RECT& rect, DWORD style, DWORD exStyle, int id,
+                  RefPtr<LanguageDef> language, RefPtr<ColorScheme> scheme);
+  HWND Window() const;
+  int ControlId() const;
+
+  // A copy of the font is made; an identical font changes nothing.
+  void SetFont(HFONT font);
+  HFONT Font() const;
+  // Takes ownership of the popup menu, destroying the one owned before.
+  void SetContextMenu(HMENU popup);
+  void ShowHorizontalScrollBar(bool show);
+  void ShowVerticalScrollBar(bool show);
+  bool HasText() const { return Length() >= 1; }
+
+protected:
+  // Every message of the window; what it does not handle goes to DefaultProc.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // The window procedure of the class, as a subclass would chain to it.
+  static WNDPROC ClassWindowProc();
+  // Called after the last message of the window (WM_NCDESTROY); does nothing here.
+  virtual void OnFinalMessage(HWND window);
+
+private:
+  static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};
