@@ -1,7 +1,8 @@
-// view_bench: load, memory, keystroke and wrap figures of the text model against budgets.
+// view_bench: load, memory, keystroke, wrap, colouring and painting figures against budgets.
 #include "bench/BenchDocument.h"
 #include "bench/BenchMeasure.h"
 #include "bench/BenchReport.h"
+#include "bench/PaintBench.h"
 #include "bench/SyntaxBench.h"
 #include "tests/view/ViewFakes.h"
 
@@ -141,6 +142,7 @@ int Run(const BenchSize& size) {
   PrintAgainstReference("UnwrapAll", TimeOf([&] { view.SetWordWrap(false); }), reference, 20);
   big.reset();
   RunSyntaxBench(GenerateDocument(size.Bytes, size.Lines, 1));
+  RunPaintBench(smallText);
   return 0;
 }
 

@@ -146,26 +146,57 @@ const FontMetrics& TextView::Metrics() {
   return MetricCache;
 }
 
-// Measured in chunks so that each partial width stays below 65536 pixels.
-int TextView::MeasureText(const char* text, int count) {
-  if (count <= 0) return 0;
+// Measured in chunks so that each partial width stays below 65536 pixels: a chunk holds
+// no more characters than fit in that width at the widest glyph or at a whole tab stop each.
+int TextView::ChunkLength() {
   const FontMetrics& metrics = Metrics();
-  const int chunk = std::max(1, std::min(65535 / std::max(1, metrics.MaxCharWidth), 8192));
-  const int tabStop = TabWidth * metrics.AverageCharWidth;
+  const int widest = std::max({1, metrics.MaxCharWidth, TabStop()});
+  return std::max(1, std::min(65535 / widest, 8192));
+}
+
+int TextView::TabStop() {
+  return TabWidth * Metrics().AverageCharWidth;
+}
+
+int TextView::MeasureText(const char* text, int count) {
+  return MeasureChunks(text, count, nullptr);
+}
+
+// Every chunk after the first starts at the x the chunks before it reached, so tabs keep
+// the line's stops. starts, when given, receives the x of each chunk boundary up to count.
+int TextView::MeasureChunks(const char* text, int count, std::vector<int>* starts) {
+  if (starts) starts->assign(1, 0);
+  if (count <= 0) return 0;
+  const int chunk = ChunkLength();
+  const int tabStop = TabStop();
   int width = 0;
-  for (int done = 0; done < count; done += chunk)
+  for (int done = 0; done < count; done += chunk) {
     width += Measurer.TabbedWidth(text + done, std::min(chunk, count - done), tabStop, width) & 0xFFFF;
+    if (starts && count - done >= chunk) starts->push_back(width);
+  }
+  return width;
+}
+
+// A line longer than one chunk keeps its chunk starts, found by the same pass that gives
+// its width, so that painting and hit-testing part of it never measure the whole.
+int TextView::MeasureLine(int line) {
+  const int length = LineLength(line);
+  const char* text = Buffer.RangePointer(LineStart(line), length);
+  int width = 0;
+  if (length > ChunkLength()) {
+    LineRecord* record = RecordOf(line);
+    width = MeasureChunks(text, length, &record->ChunkStarts);
+    record->ChunkStartsValid = true;
+  } else {
+    width = MeasureText(text, length);
+  }
+  Buffer.SetWidth(line, width);
   return width;
 }
 
 int TextView::LineWidth(int line) {
-  int width = Buffer.Width(line);
-  if (width < 0) {
-    const int length = LineLength(line);
-    width = MeasureText(Buffer.RangePointer(LineStart(line), length), length);
-    Buffer.SetWidth(line, width);
-  }
-  return width;
+  const int width = Buffer.Width(line);
+  return width < 0 ? MeasureLine(line) : width;
 }
 
 int TextView::WidestWidth() {

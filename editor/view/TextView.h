@@ -249,6 +249,18 @@ private:
   // TextViewKeys.cpp, TextViewMouse.cpp, TextViewNavigation.cpp, TextViewBookmarks.cpp
   // (input helpers)
   // TextViewPaint.cpp, TextViewGutter.cpp (painting helpers)
+  // Measuring in chunks (TextView.cpp) and the x of a column from its line's chunk starts.
+  int ChunkLength();
+  int TabStop();
+  int MeasureChunks(const char* text, int count, std::vector<int>* starts);
+  int MeasureLine(int line);
+  const std::vector<int>& ChunkStartsOf(int line);
+  int ColumnX(int line, const char* text, int column);
+  int FirstVisibleColumn(int line, const char* text, int length, int x, int& columnX);
+  // Painting one line, the colours it uses, and the gutter's cells.
+  void PaintLine(ViewPainter& painter, int line, int left, int right);
+  void SelectionColours(Colour& text, Colour& back);
+  void PaintGutterLine(GutterPainter& painter, const PixelRect& rect, int line);
   // TextViewEditing.cpp
   void Backspace();
   void InsertNewLine();

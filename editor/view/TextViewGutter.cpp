@@ -1,5 +1,8 @@
-// The gutter left of the text: its width from the bookmark margin and the line numbers.
+// The gutter left of the text: its width from the bookmark margin and the line numbers, its
+// rectangle in the window, and its painting (numbers and bookmark boxes).
 #include "editor/view/TextView.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -9,10 +12,15 @@ int DecimalDigits(int n) {
   return digits;
 }
 
+constexpr Colour GutterFill = 0xE6E6E6;       // RGB(230, 230, 230)
+constexpr Colour LineNumberColour = 0x006000;  // RGB(0, 96, 0)
+constexpr Colour BookmarkBrush = 0xFFFF00;     // RGB(0, 255, 255)
+constexpr int BookmarkBoxWidth = 20;
+
 }  // namespace
 
 void TextView::UpdateGutterWidth() {
-  int width = ShowBookmarkMargin ? 20 : 0;
+  int width = ShowBookmarkMargin ? BookmarkBoxWidth : 0;
   if (ShowLineNumbers) {
     if (width > 0) width += 2;
     const int hardLines = HardLineOfLine(LineCount() - 1) + 1;
@@ -36,4 +44,38 @@ void TextView::SetShowLineNumbers(bool flag) {
 void TextView::SetShowBookmarkMargin(bool flag) {
   ShowBookmarkMargin = flag;
   UpdateGutterWidth();
+}
+
+// The gutter runs down the client height; it reaches below the horizontal bar's place too
+// when the vertical bar is shown.
+PixelRect TextView::GutterRect(const GutterFrame& frame) {
+  PixelRect rect;
+  rect.Left = frame.EdgeWidth;
+  rect.Top = frame.EdgeHeight;
+  rect.Right = GutterW + frame.EdgeWidth;
+  rect.Bottom = ClientH + frame.EdgeHeight + (frame.VerticalScrollBar ? frame.ScrollBarHeight : 0);
+  return rect;
+}
+
+// The rightmost column takes the text's background, so the gutter's edge follows a greyed view.
+void TextView::PaintGutter(GutterPainter& painter, const GutterFrame& frame) {
+  if (GutterW == 0) return;
+  const PixelRect rect = GutterRect(frame);
+  painter.FillRect(rect.Right - 1, rect.Top, rect.Right, rect.Bottom, BackgroundColour());
+  painter.FillRect(rect.Left, rect.Top, rect.Right - 1, rect.Bottom, GutterFill);
+  const int last = LastVisibleLine(false);
+  for (int line = Top; line <= last; ++line) PaintGutterLine(painter, rect, line);
+}
+
+// A continuation line of a wrapped hard line gets no number.
+void TextView::PaintGutterLine(GutterPainter& painter, const PixelRect& rect, int line) {
+  const int lineHeight = Metrics().LineHeight;
+  const int top = rect.Top + (line - Top) * lineHeight;
+  if (ShowLineNumbers && !(line > 0 && EndsWithSoftBreak(line - 1))) {
+    char number[16];
+    const int length = std::snprintf(number, sizeof number, "%d", HardLineOfLine(line) + 1);
+    painter.DrawText(rect.Left, top + 1, number, length, LineNumberColour);
+  }
+  if (HasBookmark(line))
+    painter.RoundRect(rect.Right - BookmarkBoxWidth - 1, top + 1, rect.Right - 1, top + lineHeight - 1, BookmarkBrush);
 }

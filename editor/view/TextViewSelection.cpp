@@ -4,9 +4,12 @@
 
 #include <algorithm>
 
+// A width arriving after none wraps what was left unwrapped (or wrapped at no width).
 void TextView::SetClientSize(int width, int height) {
+  const bool widthArrives = ClientW == 0 && width > 0;
   ClientW = std::max(width, 0);
   ClientH = std::max(height, 0);
+  if (widthArrives && WordWrap) Rewrap(true);
 }
 
 int TextView::VisibleLineCount(bool whole) {

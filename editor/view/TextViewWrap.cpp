@@ -154,9 +154,12 @@ void TextView::Rewrap(bool on) {
   SetSelection(AnchorPos, CaretPos, ScrollToSelection);
 }
 
+// Without a client width yet every word would get a line of its own: the wrap waits for
+// the width (SetClientSize).
 void TextView::SetWordWrap(bool flag) {
   if (flag == WordWrap) return;
   WordWrap = flag;
+  if (flag && ClientW == 0) return;
   Rewrap(flag);
 }
 

@@ -1,0 +1,215 @@
+// Painting the text area: background and selection colours, tokens in their scheme colours,
+// the selection over them and the visible white-space marks, for the part of each line that
+// lies in the paint rectangle only, so that a very long line costs what shows of it.
+#include "editor/view/TextView.h"
+
+#include <algorithm>
+
+namespace {
+
+// The state of drawing along one display line. x values are line pixels (from the line's
+// left edge); the painter gets client x = line x - ScrollX, with the tab origin at the
+// line's left edge.
+struct LineRun {
+  ViewPainter& Painter;
+  const char* Text;
+  int Y = 0;
+  int LineHeight = 0;
+  int ScrollX = 0;
+  int Right = 0;  // line x where the paint rectangle ends
+  int Chunk = 1;  // drawing never crosses a measuring chunk's boundary, so x agrees with MeasureText
+  int TabStop = 0;
+  int AverageWidth = 1;
+  bool ShowWhitespace = false;
+  Colour TextColour = 0;
+};
+
+// A dot in the middle of a space, a line 2 pixels shorter than the tab at each side.
+void MarkWhitespace(const LineRun& run, char c, int x, int width) {
+  const int middle = run.Y + run.LineHeight / 2;
+  if (c == ' ') run.Painter.SetPixel(x + width / 2, middle, run.TextColour);
+  else if (c == '\t' && width > 4) run.Painter.DrawHorizontalLine(x + 2, x + width - 2, middle);
+}
+
+int DrawPiece(const LineRun& run, int column, int count, int x) {
+  const int clientX = x - run.ScrollX;
+  const int width = run.Painter.DrawText(clientX, run.Y, run.Text + column, count, run.TabStop, -run.ScrollX);
+  if (run.ShowWhitespace) MarkWhitespace(run, run.Text[column], clientX, width);
+  return width;
+}
+
+// Draws columns [from, to) from x and returns the x reached; stops once past the right edge.
+// Pieces are sized from the room left, so a long run is not drawn far beyond the edge.
+int DrawRun(const LineRun& run, int from, int to, int x) {
+  while (from < to && x < run.Right) {
+    const int chunkEnd = (from / run.Chunk + 1) * run.Chunk;
+    int count = std::min(to, chunkEnd) - from;
+    count = run.ShowWhitespace ? 1 : std::min(count, (run.Right - x) / run.AverageWidth + 1);
+    x += DrawPiece(run, from, count, x);
+    from += count;
+  }
+  return x;
+}
+
+// Tokens from column `from` (at x) on, each in its kind's colour and pen on the background.
+void DrawTokens(LineRun& run, const LineColouring& colouring, int from, int x, const ColorScheme& scheme,
+                Colour background) {
+  const std::vector<ColouredToken>& tokens = colouring.Tokens;
+  auto token = std::upper_bound(tokens.begin(), tokens.end(), from,
+                                [](int column, const ColouredToken& t) { return column < t.Column; });
+  if (token != tokens.begin()) --token;
+  for (; token != tokens.end() && x < run.Right; ++token) {
+    const int end = token->Column + static_cast<int>(token->Text.size());
+    if (end <= from) continue;
+    const int kind = token->Kind >= 0 && token->Kind < BackgroundItem ? token->Kind : PlainText;
+    run.TextColour = scheme.Colors[kind];
+    run.Painter.SetTextColour(run.TextColour);
+    run.Painter.SetBackColour(background);
+    run.Painter.SelectPen(run.TextColour);
+    x = DrawRun(run, std::max(token->Column, from), end, x);
+  }
+}
+
+}  // namespace
+
+void TextView::Paint(ViewPainter& painter, int left, int top, int right, int bottom) {
+  const int lineHeight = Metrics().LineHeight;
+  if (lineHeight <= 0 || left >= right || top >= bottom || bottom <= 0) return;
+  const int first = Top + std::max(top, 0) / lineHeight;
+  const int last = std::min(Top + (bottom - 1) / lineHeight, LineCount() - 1);
+  for (int line = first; line <= last; ++line) PaintLine(painter, line, left, right);
+}
+
+// The tokens are drawn unless the line is wholly selected; the selected part (never the
+// line break) is drawn over them.
+void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
+  const RefPtr<LineColouring> colouring = ColouringOf(line);
+  const char* text = colouring->LineText.data();
+  const int length = static_cast<int>(colouring->LineText.size());
+  const FontMetrics& metrics = Metrics();
+  LineRun run{painter, text};
+  run.Y = (line - Top) * metrics.LineHeight;
+  run.LineHeight = metrics.LineHeight;
+  run.ScrollX = OffsetX;
+  run.Right = right + OffsetX;
+  run.Chunk = ChunkLength();
+  run.TabStop = TabStop();
+  run.AverageWidth = std::max(1, metrics.AverageCharWidth);
+  run.ShowWhitespace = ShowWhitespace;
+  const int lineLeft = left + OffsetX;
+  int firstX = 0;
+  const int first = FirstVisibleColumn(line, text, length, lineLeft, firstX);
+
+  const int lineStart = LineStart(line);
+  int s = 0, e = 0;
+  if (SelectionStart() <= lineStart + length && SelectionEnd() >= lineStart) {
+    s = std::max(SelectionStart(), lineStart) - lineStart;
+    e = std::min(SelectionEnd(), lineStart + length) - lineStart;
+  }
+  const Colour background = BackgroundColour();
+  if (e - s < length) DrawTokens(run, *colouring, first, firstX, *Scheme, background);
+  if (s == e) return;
+
+  Colour selectedText = 0, selectedBack = 0;
+  SelectionColours(selectedText, selectedBack);
+  const int x1 = ColumnX(line, text, s);
+  const int fillLeft = std::max(x1, lineLeft);
+  const int fillRight = std::min(ColumnX(line, text, e), run.Right);
+  if (fillLeft < fillRight)
+    painter.FillRect(fillLeft - OffsetX, run.Y, fillRight - OffsetX, run.Y + run.LineHeight, selectedBack);
+  painter.SetTextColour(selectedText);
+  painter.SetBackColour(selectedBack);
+  painter.SelectPen(background);
+  run.TextColour = selectedText;
+  if (s >= first) DrawRun(run, s, e, x1);
+  else DrawRun(run, first, e, firstX);
+}
+
+const std::vector<int>& TextView::ChunkStartsOf(int line) {
+  LineRecord* record = RecordOf(line);
+  if (!record->ChunkStartsValid) MeasureLine(line);
+  return record->ChunkStarts;
+}
+
+// Equal to MeasureText up to column: the chunks before it are taken from the line's chunk
+// starts, and only the part of its own chunk is measured.
+int TextView::ColumnX(int line, const char* text, int column) {
+  const int length = LineLength(line);
+  column = std::min(column, length);
+  if (column <= 0) return 0;
+  const int chunk = ChunkLength();
+  if (length <= chunk) return MeasureText(text, column);
+  const std::vector<int>& starts = ChunkStartsOf(line);
+  const int k = std::min(column / chunk, static_cast<int>(starts.size()) - 1);
+  const int from = k * chunk;
+  if (column == from) return starts[k];
+  return starts[k] + (Measurer.TabbedWidth(text + from, column - from, TabStop(), starts[k]) & 0xFFFF);
+}
+
+// The last column whose left edge lies at or left of x (line pixels), and that edge: its
+// chunk from the chunk starts, the column within it by halving.
+int TextView::FirstVisibleColumn(int line, const char* text, int length, int x, int& columnX) {
+  columnX = 0;
+  if (x <= 0 || length <= 0) return 0;
+  const int chunk = ChunkLength();
+  int base = 0, baseX = 0;
+  if (length > chunk) {
+    const std::vector<int>& starts = ChunkStartsOf(line);
+    const int k = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), x) - starts.begin()) - 1;
+    base = k * chunk;
+    baseX = starts[k];
+  }
+  int low = base, high = std::min(length, base + chunk);
+  columnX = baseX;
+  const int tabStop = TabStop();
+  while (low < high) {
+    const int middle = low + (high - low + 1) / 2;
+    const int middleX = baseX + (Measurer.TabbedWidth(text + base, middle - base, tabStop, baseX) & 0xFFFF);
+    if (middleX <= x) {
+      low = middle;
+      columnX = middleX;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return low;
+}
+
+Colour TextView::BackgroundColour() {
+  if (Host.IsEnabled() && !(ReadOnly && GreyWhenReadOnly)) return Scheme->Colors[BackgroundItem];
+  return Host.SystemColour(SystemColourButtonFace);
+}
+
+// Grey without the focus; with it the system's highlight, or the scheme inverted.
+void TextView::SelectionColours(Colour& text, Colour& back) {
+  if (!Host.HasFocus()) {
+    text = Host.SystemColour(SystemColourWindow);
+    back = Host.SystemColour(SystemColourButtonShadow);
+  } else if (UseSystemSelectionColor) {
+    text = Host.SystemColour(SystemColourHighlightText);
+    back = Host.SystemColour(SystemColourHighlight);
+  } else {
+    text = Scheme->Colors[BackgroundItem];
+    back = Scheme->Colors[PlainText];
+  }
+}
+
+void TextView::SetShowWhitespace(bool flag) {
+  if (flag == ShowWhitespace) return;
+  ShowWhitespace = flag;
+  Host.InvalidateAll();
+}
+
+void TextView::SetUseSystemSelectionColor(bool flag) {
+  if (flag == UseSystemSelectionColor) return;
+  UseSystemSelectionColor = flag;
+  Host.InvalidateAll();
+}
+
+// The background, and with it the gutter's edge column, may turn grey.
+void TextView::SetGreyWhenReadOnly(bool flag) {
+  if (flag == GreyWhenReadOnly) return;
+  GreyWhenReadOnly = flag;
+  Host.InvalidateAll();
+  Host.RepaintGutter();
+}
