@@ -1,0 +1,283 @@
+// The view's window: its class and styles, text messages, dialog codes, notifications to the
+// parent, fonts and the client area left beside the gutter.
+#include "tests/view/win32/ViewWindowFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+LONG_PTR StyleOf(HWND window) { return GetWindowLongPtrA(window, GWL_STYLE); }
+
+std::string WindowText(HWND window, int bufferSize) {
+  std::string buffer(static_cast<std::size_t>(bufferSize), '#');
+  const LRESULT copied = SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(bufferSize),
+                                      reinterpret_cast<LPARAM>(&buffer[0]));
+  EXPECT_EQ(buffer[static_cast<std::size_t>(copied)], '\0');
+  return buffer.substr(0, static_cast<std::size_t>(copied));
+}
+
+int TextWidth(HWND window, HFONT font, const char* text) {
+  HDC context = GetDC(window);
+  HGDIOBJ old = SelectObject(context, font);
+  SIZE size{};
+  GetTextExtentPoint32A(context, text, static_cast<int>(std::strlen(text)), &size);
+  SelectObject(context, old);
+  ReleaseDC(window, context);
+  return size.cx;
+}
+
+bool NeedsRepaint(HWND window) { return GetUpdateRect(window, nullptr, FALSE) != FALSE; }
+
+}  // namespace
+
+TEST(TextViewWindowTest, StyleZeroMakesAVisibleClippingChildWithoutScrollBars) {
+  ViewWindowFixture f;
+  char className[32] = {};
+  GetClassNameA(f.Window(), className, sizeof className);
+  EXPECT_STREQ(className, "EditCtrl");
+  const LONG_PTR style = StyleOf(f.Window());
+  const LONG_PTR wanted = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  EXPECT_EQ(style & wanted, wanted);
+  EXPECT_EQ(style & (WS_VSCROLL | WS_HSCROLL), 0);
+  EXPECT_TRUE(IsWindowVisible(f.Window()));
+  EXPECT_EQ(GetParent(f.Window()), f.Top());
+  EXPECT_EQ(GetDlgCtrlID(f.Window()), ViewControlId);
+  EXPECT_EQ(f.View.ControlId(), ViewControlId);
+  EXPECT_EQ(GetDlgItem(f.Top(), ViewControlId), f.Window());
+}
+
+TEST(TextViewWindowTest, ScrollBarStylesShowTheBarsAndTheyCanBeHidden) {
+  ViewWindowOptions options;
+  options.Style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;
+  ViewWindowFixture f(options);
+  EXPECT_EQ(StyleOf(f.Window()) & (WS_VSCROLL | WS_HSCROLL), WS_VSCROLL | WS_HSCROLL);
+  RECT client;
+  GetClientRect(f.Window(), &client);
+  EXPECT_EQ(client.bottom, options.Height - GetSystemMetrics(SM_CYHSCROLL));
+
+  f.View.ShowHorizontalScrollBar(false);
+  EXPECT_EQ(StyleOf(f.Window()) & (WS_VSCROLL | WS_HSCROLL), WS_VSCROLL);
+  GetClientRect(f.Window(), &client);
+  EXPECT_EQ(client.bottom, options.Height);
+  EXPECT_EQ(f.View.ClientHeight(), options.Height);
+  f.View.ShowVerticalScrollBar(false);
+  EXPECT_EQ(StyleOf(f.Window()) & (WS_VSCROLL | WS_HSCROLL), 0);
+}
+
+TEST(TextViewWindowTest, ChildViewsCreatedWithIdZeroGetIdsOfTheirOwn) {
+  ViewWindowFixture f;
+  TextViewWindow first, second;
+  const RECT rect = {0, 0, 50, 50};
+  ASSERT_TRUE(first.CreateView(f.Top(), rect, 0, 0, 0, nullptr, nullptr));
+  ASSERT_TRUE(second.CreateView(f.Top(), rect, 0, 0, 0, nullptr, nullptr));
+  EXPECT_NE(first.ControlId(), 0);
+  EXPECT_NE(first.ControlId(), second.ControlId());
+  EXPECT_EQ(GetDlgCtrlID(first.Window()), first.ControlId());
+  EXPECT_EQ(GetDlgCtrlID(second.Window()), second.ControlId());
+}
+
+TEST(TextViewWindowTest, DestroyingTheParentFirstLeavesTheObjectWithoutAWindow) {
+  TextViewWindow view;
+  const RECT rect = {0, 0, 50, 50};
+  HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 60, 60, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(view.CreateView(parent, rect, 0, 0, 7, nullptr, nullptr));
+  DestroyWindow(parent);
+  EXPECT_EQ(view.Window(), nullptr);
+  // Requests that need the window are now harmless.
+  view.SetText("still usable");
+  view.SetSelection(0, 5, ScrollToCaret);
+  EXPECT_EQ(view.GetSelectedText(), "still");
+}
+
+TEST(TextViewWindowTest, SetTextAndGetTextMessagesUseLineFeeds) {
+  ViewWindowFixture f;
+  EXPECT_TRUE(SendMessageA(f.Window(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("one\ntwo\nthree")));
+  EXPECT_EQ(f.View.GetText(NewLineLf), "one\ntwo\nthree");
+  EXPECT_EQ(f.View.LineCount(), 3);
+  EXPECT_EQ(SendMessageA(f.Window(), WM_GETTEXTLENGTH, 0, 0), 13);
+  EXPECT_EQ(WindowText(f.Window(), 64), "one\ntwo\nthree");
+  EXPECT_EQ(WindowText(f.Window(), 14), "one\ntwo\nthree");
+  EXPECT_EQ(WindowText(f.Window(), 5), "one\n");
+  // Text from other programs may use CR LF; inside the view a CR would be a soft break.
+  SendMessageA(f.Window(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("a\r\nb\rc"));
+  EXPECT_EQ(f.View.RawText().find('\r'), std::string::npos);
+  EXPECT_EQ(f.View.LineCount(), 3);
+}
+
+TEST(TextViewWindowTest, GetTextIntoABufferOfOneCopiesOnlyTheTerminatingNul) {
+  ViewWindowFixture f;
+  f.View.SetText("abc");
+  char buffer[3] = {'x', 'y', 'z'};
+  EXPECT_EQ(SendMessageA(f.Window(), WM_GETTEXT, 1, reinterpret_cast<LPARAM>(buffer)), 0);
+  EXPECT_EQ(buffer[0], '\0');
+  EXPECT_EQ(buffer[1], 'y');
+  EXPECT_EQ(SendMessageA(f.Window(), WM_GETTEXT, 0, reinterpret_cast<LPARAM>(buffer)), 0);
+  EXPECT_EQ(buffer[1], 'y');
+}
+
+TEST(TextViewWindowTest, GetTextUnderWordWrapIncludesTheSoftBreaks) {
+  ViewWindowOptions options;
+  options.Width = 150;
+  ViewWindowFixture f(options);
+  f.UseFixedFont();
+  f.View.SetText("alpha beta gamma delta epsilon zeta eta theta\nend");
+  f.View.SetWordWrap(true);
+  ASSERT_GT(f.View.LineCount(), 2);
+  const std::string raw = WindowText(f.Window(), 256);
+  EXPECT_EQ(raw, f.View.RawText());
+  EXPECT_NE(raw.find('\r'), std::string::npos);
+  EXPECT_EQ(f.View.GetText(NewLineLf), "alpha beta gamma delta epsilon zeta eta theta\nend");
+}
+
+TEST(TextViewWindowTest, DialogCodeWantsAllKeysUnlessReadOnly) {
+  ViewWindowFixture f;
+  f.View.SetText("text");
+  EXPECT_EQ(SendMessageA(f.Window(), WM_GETDLGCODE, 0, 0), DLGC_WANTALLKEYS | DLGC_WANTCHARS);
+  EXPECT_EQ(SendMessageA(f.Window(), WM_GETDLGCODE, 0, 0), 132);
+  f.View.SetReadOnly(true);
+  EXPECT_EQ(SendMessageA(f.Window(), WM_GETDLGCODE, 0, 0), 129);
+}
+
+TEST(TextViewWindowTest, EscapeHeldGoesToTheDialogOnlyWithoutASelection) {
+  ViewWindowFixture f;
+  f.View.SetText("text");
+  {
+    HeldKeys escape(VK_ESCAPE, 0);
+    EXPECT_EQ(SendMessageA(f.Window(), WM_GETDLGCODE, 0, 0), 0);
+    f.View.SetSelection(0, 2, ScrollNone);
+    EXPECT_EQ(SendMessageA(f.Window(), WM_GETDLGCODE, 0, 0), 132);
+  }
+}
+
+TEST(TextViewWindowTest, TypingACharacterNotifiesSelectionThenText) {
+  ViewWindowFixture f;
+  f.Type("x");
+  EXPECT_EQ(f.View.GetText(NewLineLf), "x");
+  ASSERT_EQ(f.NotificationCodes(), (std::vector<int>{TVN_SELCHANGED, TVN_TEXTCHANGED}));
+  for (const ViewNotification& n : f.Notifications) {
+    EXPECT_EQ(n.Id, ViewControlId);
+    EXPECT_EQ(n.From, f.Window());
+  }
+}
+
+TEST(TextViewWindowTest, SelectionNotifiesOnlyWhenItChanges) {
+  ViewWindowFixture f;
+  f.View.SetText("some text");
+  f.Notifications.clear();
+  f.View.SetSelection(2, 4, ScrollToCaret);
+  EXPECT_EQ(f.NotificationCodes(), std::vector<int>{TVN_SELCHANGED});
+  f.View.SetSelection(2, 4, ScrollToCaret);
+  EXPECT_EQ(f.NotificationCodes(), std::vector<int>{TVN_SELCHANGED});
+}
+
+TEST(TextViewWindowTest, TheCaretComesWithTheFocusAndGoesWithIt) {
+  ViewWindowFixture f;
+  f.View.SetText("caret");
+  f.View.SetSelection(3, 3, ScrollNone);
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetGUIThreadInfo(GetCurrentThreadId(), &info));
+  EXPECT_EQ(info.hwndCaret, f.Window());
+  EXPECT_EQ(info.rcCaret.left, f.View.PointX(3));
+  SetFocus(f.Top());
+  ASSERT_TRUE(GetGUIThreadInfo(GetCurrentThreadId(), &info));
+  EXPECT_EQ(info.hwndCaret, nullptr);
+  SetFocus(f.Window());
+  ASSERT_TRUE(GetGUIThreadInfo(GetCurrentThreadId(), &info));
+  EXPECT_EQ(info.hwndCaret, f.Window());
+}
+
+TEST(TextViewWindowTest, TheCursorIsAnIBeamOverTheText) {
+  ViewWindowFixture f;
+  SetCursor(LoadCursor(nullptr, IDC_ARROW));
+  EXPECT_TRUE(SendMessageA(f.Window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(f.Window()),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+  EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_IBEAM));
+}
+
+TEST(TextViewWindowTest, SettingAnIdenticalFontRepaintsNothing) {
+  ViewWindowFixture f;
+  f.View.SetText("int main() { return 0; }");
+  f.UseFixedFont();
+  HFONT current = f.View.Font();
+  ASSERT_NE(current, nullptr);
+  f.Repaint();
+  ASSERT_FALSE(NeedsRepaint(f.Window()));
+
+  LOGFONTA same{};
+  ASSERT_TRUE(GetObjectA(current, sizeof same, &same));
+  HFONT identical = CreateFontIndirectA(&same);
+  f.View.SetFont(identical);
+  EXPECT_FALSE(NeedsRepaint(f.Window()));
+  EXPECT_EQ(f.View.Font(), current);
+
+  LOGFONTA bigger = same;
+  bigger.lfHeight = same.lfHeight * 2;
+  HFONT other = CreateFontIndirectA(&bigger);
+  f.View.SetFont(other);
+  EXPECT_TRUE(NeedsRepaint(f.Window()));
+  // The view keeps a copy: the caller's fonts may go.
+  EXPECT_NE(f.View.Font(), other);
+  DeleteObject(identical);
+  DeleteObject(other);
+  LOGFONTA kept{};
+  ASSERT_TRUE(GetObjectA(f.View.Font(), sizeof kept, &kept));
+  EXPECT_EQ(kept.lfHeight, bigger.lfHeight);
+  EXPECT_EQ(f.LineHeight(), [&] {
+    HDC context = GetDC(f.Window());
+    HGDIOBJ old = SelectObject(context, f.View.Font());
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(context, &metrics);
+    SelectObject(context, old);
+    ReleaseDC(f.Window(), context);
+    return static_cast<int>(metrics.tmHeight);
+  }());
+}
+
+TEST(TextViewWindowTest, TheGutterIsTakenFromTheClientArea) {
+  ViewWindowOptions options;
+  options.ExStyle = WS_EX_CLIENTEDGE;
+  ViewWindowFixture f(options);
+  f.UseFixedFont();
+  const int edges = 2 * GetSystemMetrics(SM_CXEDGE);
+  RECT client;
+
+  // The bookmark margin alone: 20 pixels and the edge column.
+  EXPECT_EQ(f.View.GutterWidth(), 21);
+  GetClientRect(f.Window(), &client);
+  EXPECT_EQ(client.right, options.Width - edges - 21);
+  EXPECT_EQ(f.View.ClientWidth(), client.right);
+
+  f.View.SetText("1\n2\n3\n4\n5\n6\n7\n8\n9");
+  f.View.SetShowLineNumbers(true);
+  const int digit = TextWidth(f.Window(), f.View.Font(), "8");
+  EXPECT_EQ(f.View.GutterWidth(), 20 + 2 + digit + 1);
+  GetClientRect(f.Window(), &client);
+  EXPECT_EQ(client.right, options.Width - edges - f.View.GutterWidth());
+  EXPECT_EQ(f.View.ClientWidth(), client.right);
+
+  // The tenth line needs a second digit.
+  f.View.SetSelection(f.View.Length(), f.View.Length(), ScrollNone);
+  f.Type("\n");
+  EXPECT_EQ(f.View.GutterWidth(), 20 + 2 + 2 * digit + 1);
+  GetClientRect(f.Window(), &client);
+  EXPECT_EQ(client.right, options.Width - edges - f.View.GutterWidth());
+
+  f.View.SetShowBookmarkMargin(false);
+  f.View.SetShowLineNumbers(false);
+  EXPECT_EQ(f.View.GutterWidth(), 0);
+  GetClientRect(f.Window(), &client);
+  EXPECT_EQ(client.right, options.Width - edges);
+}
+
+TEST(TextViewWindowTest, ResizingTellsTheViewItsNewClientSize) {
+  ViewWindowFixture f;
+  SetWindowPos(f.Window(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT client;
+  GetClientRect(f.Window(), &client);
+  EXPECT_EQ(f.View.ClientWidth(), client.right);
+  EXPECT_EQ(f.View.ClientHeight(), 200);
+  EXPECT_EQ(client.right, 300 - f.View.GutterWidth());
+}
