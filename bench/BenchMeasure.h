@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <unistd.h>
 #include <vector>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -36,6 +38,7 @@ inline double Median(std::vector<double> values) {
   return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+#ifndef _WIN32
 // Resident bytes of this process as the kernel counts them, after the allocator has handed
 // back what it holds free, so that freed buffers do not count.
 inline long long ResidentBytes() {
@@ -49,3 +52,4 @@ inline long long ResidentBytes() {
   std::fclose(statm);
   return resident * sysconf(_SC_PAGESIZE);
 }
+#endif

@@ -12,5 +12,8 @@
 #undef FindText
 #undef ReplaceText
 
+// <winuser.h> maps DrawText to DrawTextA; the view's painters have an operation of that name.
+#undef DrawText
+
 // The tree view's notification shares its name with the edit control's own TVN_SELCHANGED.
 #undef TVN_SELCHANGED

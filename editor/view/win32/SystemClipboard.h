@@ -6,7 +6,9 @@
 
 class SystemClipboard : public ViewClipboard {
 public:
-  explicit SystemClipboard(HWND owner) : Owner(owner) {}
+  explicit SystemClipboard(HWND owner = nullptr) : Owner(owner) {}
+  // The window that opens the clipboard; a view learns its own only once it is created.
+  void SetOwner(HWND owner) { Owner = owner; }
 
   bool SetText(const std::string& text) override;
   bool GetText(std::string& text) override;

@@ -11,10 +11,9 @@
 
 // What the TextView base is built on; a base of its own so that it exists before the view.
 struct TextViewWindowParts {
-  TextViewWindowParts();
-  GdiMeasurer Measurer;
-  ViewWindowHost Host;
-  SystemClipboard Clipboard;
+  GdiMeasurer WindowMeasurer;
+  ViewWindowHost WindowHost;
+  SystemClipboard WindowClipboard;
 };
 
 class TextViewWindow : private TextViewWindowParts, public TextView {
@@ -49,4 +48,28 @@ protected:
 
 private:
   static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static bool RegisterViewClass();
+  void Bind(HWND window);
+
+  // Message handlers (TextViewWindow.cpp).
+  LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
+  LRESULT OnGetText(WPARAM size, LPARAM buffer);
+  void OnPaint();
+  void OnEraseBackground(HDC context);
+  LRESULT OnCalcSize(WPARAM wParam, LPARAM lParam);
+  void OnNcPaint(WPARAM region);
+  void OnTimer(WPARAM id);
+  void OnMouseWheel(WPARAM wParam);
+  void OnScroll(int bar, WPARAM wParam);
+  bool OnSetCursor(WPARAM over, LPARAM lParam);
+  bool OnContextMenu(LPARAM point);
+  void OnSize();
+  void OnFinalDestroy(UINT message, WPARAM wParam, LPARAM lParam);
+  void ShowScrollBarOf(int bar, bool show);
+
+  HWND Handle = nullptr;
+  int Id = 0;
+  // The font the view owns: null while it shows the stock GUI font.
+  HFONT OwnedFont = nullptr;
+  HMENU ContextMenu = nullptr;
 };
