@@ -248,6 +248,17 @@ private:
   void ScrollHorizontallyToSelection();
   // TextViewKeys.cpp, TextViewMouse.cpp, TextViewNavigation.cpp, TextViewBookmarks.cpp
   // (input helpers)
+  // The column of a line that line pixel x falls on: the first character reaching past x.
+  int ColumnFromX(int line, int x);
+  // Moves the caret to pos, dropping the selection or (extend) keeping the anchor.
+  void MoveCaretTo(int pos, bool extend);
+  // The key table's groups; each returns false where its key has no rule for modifiers.
+  bool VerticalKey(int direction, int modifiers);
+  bool PageKey(int direction, int modifiers);
+  bool LineKey(int key, int modifiers);
+  bool CommandKey(int key, int modifiers);
+  // An arrow key held when the focus goes will not send its key-up here.
+  void ReleaseHeldKeys();
   // TextViewPaint.cpp, TextViewGutter.cpp (painting helpers)
   // Measuring in chunks (TextView.cpp) and the x of a column from its line's chunk starts.
   int ChunkLength();
