@@ -232,3 +232,76 @@ TEST(PaintWinTest, VisibleWhiteSpaceMarksTabsWithALineAndSpacesWithADot) {
   EXPECT_EQ(v.CountInClient(plain, 0, 0, tab, h, Black), 0);
   EXPECT_EQ(v.CountInClient(plain, space, 0, space + w, h, Black), 0);
 }
+
+namespace {
+
+// C++ lines of comments, keywords, strings and tabs, longer than the view is wide.
+std::string CppLines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i)
+    text += (i % 3 ? "\tint value" : "// comment ") + std::to_string(i) + " = \"text\"; /* note */ more words here\n";
+  return text;
+}
+
+// Paints only what the view has invalidated (or scrolled) since the last paint and checks
+// that the result does not differ by one pixel from painting everything anew.
+void ExpectPaintedAsNew(PaintView& v, const char* step) {
+  UpdateWindow(v.Window());
+  ViewWindowFixture::Pump();
+  const Image incremental = v.CaptureView();
+  const Image full = v.Shot();
+  ASSERT_EQ(incremental.Width(), full.Width());
+  int differing = 0;
+  for (int y = 0; y < full.Height(); ++y)
+    for (int x = 0; x < full.Width(); ++x)
+      if (incremental.At(x, y) != full.At(x, y)) ++differing;
+  EXPECT_EQ(differing, 0) << step;
+}
+
+}  // namespace
+
+TEST(PaintWinTest, IncrementalPaintingMatchesAFullRepaint) {
+  PaintView v(CppLines(40), DefaultScheme("Sky"), MakeCppLanguage(""));
+  v.View.SetShowLineNumbers(true);
+  v.Repaint();
+  auto paintedAsNew = [&](const char* step) { ExpectPaintedAsNew(v, step); };
+  v.View.SetSelection(v.View.LineStart(2) + 3, v.View.LineStart(2) + 3, ScrollToCaret);
+  paintedAsNew("caret placed");
+  v.Type("/*");  // opens a comment that runs down the rest of the document
+  paintedAsNew("comment opened");
+  v.Press(VK_DOWN, ModShift);
+  v.Press(VK_RIGHT, ModShift);
+  paintedAsNew("selection extended");
+  v.Wheel(-WHEEL_DELTA);
+  paintedAsNew("wheel");
+  v.Scroll(WM_VSCROLL, SB_PAGEDOWN);
+  paintedAsNew("page down");
+  v.Scroll(WM_HSCROLL, SB_LINERIGHT);
+  v.Scroll(WM_HSCROLL, SB_LINERIGHT);
+  paintedAsNew("scrolled right");
+  v.Type("\b\b");  // the comment closes again
+  paintedAsNew("comment removed");
+  v.View.ToggleBookmark();
+  paintedAsNew("bookmark");
+  SetFocus(v.Top());
+  paintedAsNew("focus lost");
+}
+
+TEST(PaintWinTest, IncrementalPaintingUnderWordWrapMatchesAFullRepaint) {
+  PaintView v(CppLines(12), DefaultScheme("Sky"), MakeCppLanguage(""));
+  v.View.SetShowLineNumbers(true);
+  v.View.SetWordWrap(true);
+  ASSERT_GT(v.View.LineCount(), 13);
+  v.Repaint();
+  v.View.SetSelection(v.View.LineStart(0) + 3, v.View.LineStart(0) + 3, ScrollToCaret);
+  v.Type("inserted words that push the rest of the line down ");
+  ExpectPaintedAsNew(v, "typed into a wrapped line");
+  v.Type("\n");
+  ExpectPaintedAsNew(v, "line break");
+  v.Press('Z', ModCtrl);
+  v.Press('Z', ModCtrl);
+  ExpectPaintedAsNew(v, "undone");
+  SetWindowPos(v.Window(), nullptr, 0, 0, 300, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  v.View.Rewrap(true);
+  ExpectPaintedAsNew(v, "narrower and rewrapped");
+}
