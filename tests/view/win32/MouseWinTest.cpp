@@ -248,3 +248,79 @@ TEST(MouseWinTest, TheContextMenuPlacesAnEmptySelectionAndSendsTheChosenCommand)
   EXPECT_EQ(v.View.Anchor(), 0);
   EXPECT_EQ(v.View.Caret(), 5);
 }
+
+namespace {
+
+// Sets the system's wheel lines for one test and puts the old value back.
+class WheelLinesSetting {
+public:
+  explicit WheelLinesSetting(UINT lines) {
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &Saved, 0);
+    EXPECT_TRUE(SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, lines, nullptr, 0));
+  }
+  ~WheelLinesSetting() { SystemParametersInfoA(SPI_SETWHEELSCROLLLINES, Saved, nullptr, 0); }
+
+private:
+  UINT Saved = 3;
+};
+
+}  // namespace
+
+TEST(MouseWinTest, TheWheelScrollsAPageWhenTheSystemSaysSo) {
+  MouseView v(Lines(100, "line "));
+  WheelLinesSetting pages(WHEEL_PAGESCROLL);
+  const int page = v.View.VisibleLineCount(true);
+  v.Wheel(-WHEEL_DELTA);
+  EXPECT_EQ(v.View.TopLine(), page);
+  v.Wheel(-2 * WHEEL_DELTA);
+  EXPECT_EQ(v.View.TopLine(), 3 * page);
+  v.Wheel(WHEEL_DELTA);
+  EXPECT_EQ(v.View.TopLine(), 2 * page);
+  EXPECT_EQ(v.View.Caret(), 0);
+}
+
+TEST(MouseWinTest, DraggingBelowTheViewKeepsExtendingWhileTheTextScrolls) {
+  ViewWindowOptions options = WithScrollBars();
+  options.Margin = 60;
+  ViewWindowFixture f(options);
+  f.UseFixedFont();
+  f.View.SetText(Lines(100, "line "));
+  const int w = f.CharWidth(), h = f.LineHeight();
+  f.Mouse(WM_LBUTTONDOWN, 2 * w + 1, 3 * h + 1, MK_LBUTTON);
+  const int anchor = f.View.LineStart(3) + 2;
+  ASSERT_EQ(f.View.Anchor(), anchor);
+
+  // The cursor goes below the view, over the test window, with the button held.
+  POINT below = {2 * w + 1, f.View.ClientHeight() + 30};
+  ClientToScreen(f.Window(), &below);
+  ASSERT_TRUE(SetCursorPos(below.x, below.y));
+  PressButtonPhysically(true);
+  // The view's timer drives the scrolling; a timer of the test's own bounds the wait.
+  const UINT_PTR guard = SetTimer(nullptr, 0, 100, nullptr);
+  int guardTicks = 0, scrolls = 0, lastTop = f.View.TopLine();
+  MSG message;
+  while (scrolls < 3 && guardTicks < 30 && GetMessageA(&message, nullptr, 0, 0)) {
+    if (message.message == WM_TIMER && message.hwnd == nullptr) ++guardTicks;
+    DispatchMessageA(&message);
+    if (f.View.TopLine() == lastTop) continue;
+    ++scrolls;
+    lastTop = f.View.TopLine();
+    EXPECT_EQ(f.View.Anchor(), anchor);
+    EXPECT_EQ(f.View.LineFromPosition(f.View.Caret()), f.View.LastVisibleLine(true));
+  }
+  EXPECT_EQ(scrolls, 3);
+
+  // With the button up the next tick stops the timer, and nothing moves any more.
+  PressButtonPhysically(false);
+  bool ticked = false;
+  while (!ticked && guardTicks < 60 && GetMessageA(&message, nullptr, 0, 0)) {
+    if (message.message == WM_TIMER && message.hwnd == nullptr) ++guardTicks;
+    ticked = message.message == WM_TIMER && message.hwnd == f.Window();
+    DispatchMessageA(&message);
+  }
+  KillTimer(nullptr, guard);
+  EXPECT_TRUE(ticked);
+  EXPECT_FALSE(KillTimer(f.Window(), 1));
+  EXPECT_EQ(f.View.TopLine(), lastTop);
+  EXPECT_EQ(f.View.Anchor(), anchor);
+}

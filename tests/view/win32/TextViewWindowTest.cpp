@@ -272,12 +272,38 @@ TEST(TextViewWindowTest, TheGutterIsTakenFromTheClientArea) {
   EXPECT_EQ(client.right, options.Width - edges);
 }
 
-TEST(TextViewWindowTest, ResizingTellsTheViewItsNewClientSize) {
-  ViewWindowFixture f;
+TEST(TextViewWindowTest, ResizingTellsTheViewItsNewClientSizeAndTheBarsFollow) {
+  ViewWindowOptions options;
+  options.Style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;
+  ViewWindowFixture f(options);
+  f.UseFixedFont();
+  f.View.SetText(std::string(100, 'w') + std::string(50, '\n'));
   SetWindowPos(f.Window(), nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   RECT client;
   GetClientRect(f.Window(), &client);
   EXPECT_EQ(f.View.ClientWidth(), client.right);
-  EXPECT_EQ(f.View.ClientHeight(), 200);
-  EXPECT_EQ(client.right, 300 - f.View.GutterWidth());
+  EXPECT_EQ(f.View.ClientHeight(), client.bottom);
+  EXPECT_EQ(client.right, 300 - GetSystemMetrics(SM_CXVSCROLL) - f.View.GutterWidth());
+  EXPECT_EQ(client.bottom, 200 - GetSystemMetrics(SM_CYHSCROLL));
+  EXPECT_EQ(static_cast<int>(f.ScrollBar(SB_VERT).nPage), client.bottom / f.LineHeight());
+  EXPECT_EQ(static_cast<int>(f.ScrollBar(SB_HORZ).nPage), client.right);
+}
+
+TEST(TextViewWindowTest, AnotherFontChangesTheLinesPerPage) {
+  ViewWindowOptions options;
+  options.Style = WS_CHILD | WS_VISIBLE | WS_VSCROLL;
+  ViewWindowFixture f(options);
+  f.UseFixedFont();
+  f.View.SetText(std::string(80, '\n'));
+  const int small = f.LineHeight();
+  EXPECT_EQ(static_cast<int>(f.ScrollBar(SB_VERT).nPage), options.Height / small);
+  LOGFONTA font{};
+  GetObjectA(f.View.Font(), sizeof font, &font);
+  font.lfHeight *= 2;
+  HFONT big = CreateFontIndirectA(&font);
+  f.View.SetFont(big);
+  DeleteObject(big);
+  ASSERT_GT(f.LineHeight(), small);
+  EXPECT_EQ(static_cast<int>(f.ScrollBar(SB_VERT).nPage), options.Height / f.LineHeight());
+  EXPECT_EQ(f.View.VisibleLineCount(true), options.Height / f.LineHeight());
 }

@@ -88,9 +88,22 @@ void PressPhysically(int key, bool down) {
   }
 }
 
+void PressButtonPhysically(bool down) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  const bool swapped = GetSystemMetrics(SM_SWAPBUTTON) != 0;
+  if (down) input.mi.dwFlags = swapped ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  else input.mi.dwFlags = swapped ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  EXPECT_EQ(SendInput(1, &input, sizeof input), 1u);
+  MSG message;
+  while (PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE) ||
+         PeekMessageA(&message, nullptr, WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK, PM_REMOVE)) {
+  }
+}
+
 ViewWindowFixture::ViewWindowFixture(const ViewWindowOptions& options) {
   RegisterTopClass(&TopWindowProc);
-  RECT frame = {0, 0, options.Width, options.Height};
+  RECT frame = {0, 0, options.Width + options.Margin, options.Height + options.Margin};
   const DWORD topStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
   AdjustWindowRectEx(&frame, topStyle, FALSE, 0);
   TopWindow = CreateWindowExA(0, TopClassName, "View test", topStyle, 20, 20, frame.right - frame.left,

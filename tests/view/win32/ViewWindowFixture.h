@@ -17,6 +17,8 @@ struct ViewWindowOptions {
   DWORD ExStyle = 0;
   int Width = 400;
   int Height = 300;
+  // Client area of the top window right of and below the view, for the mouse to go to.
+  int Margin = 0;
   RefPtr<LanguageDef> Language;
   RefPtr<ColorScheme> Scheme;
 };
@@ -108,3 +110,5 @@ private:
 // Presses or releases a key as the keyboard does (SendInput), so that the physical key state
 // follows, and drops the key messages this posts to the thread.
 void PressPhysically(int key, bool down);
+// The same for the primary mouse button, wherever the cursor is.
+void PressButtonPhysically(bool down);
