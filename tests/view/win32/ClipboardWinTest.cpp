@@ -75,17 +75,17 @@ TEST(ClipboardWinTest, CutTakesTheSelectionOutOntoTheClipboard) {
 
 TEST(ClipboardWinTest, PasteTurnsCrLfIntoLf) {
   ClipboardView v("ab");
-  PutRawClipboardText("x\r\ny\r\n");
+  PutRawClipboardText("x\r\n\xE9\t\r\n");
   v.View.SetSelection(1, 1, ScrollNone);
   ASSERT_TRUE(v.View.CanPaste());
   v.Send(WM_PASTE);
-  EXPECT_EQ(v.Text(), "ax\ny\nb");
-  EXPECT_EQ(v.View.Caret(), 5);
+  EXPECT_EQ(v.Text(), "ax\n\xE9\t\nb");
+  EXPECT_EQ(v.View.Caret(), 6);
   EXPECT_EQ(v.View.LineCount(), 3);
   // Pasting over a selection replaces it.
   v.View.SetSelection(0, 1, ScrollNone);
   v.Send(WM_PASTE);
-  EXPECT_EQ(v.Text(), "x\ny\nx\ny\nb");
+  EXPECT_EQ(v.Text(), "x\n\xE9\t\nx\n\xE9\t\nb");
 }
 
 TEST(ClipboardWinTest, PasteIntoAReadOnlyViewDoesNothingButCopyWorks) {

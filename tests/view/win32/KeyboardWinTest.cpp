@@ -293,3 +293,14 @@ TEST(KeyboardWinTest, PageDownMovesAPageAndScrolls) {
   EXPECT_EQ(v.View.TopLine(), 0);
   EXPECT_EQ(v.View.LineFromPosition(v.View.Caret()), 0);
 }
+
+TEST(KeyboardWinTest, CharactersOfTheUpperHalfAreTyped) {
+  KeyboardView v("");
+  for (int c : {0xE9, 0xFF, 0x80, 0xA0, 0x7F, 0x9F})
+    SendMessageA(v.Window(), WM_CHAR, static_cast<WPARAM>(c), 1);
+  // Delete (127) is a control character; the others are text in the ANSI code page.
+  EXPECT_EQ(v.Text(), "\xE9\xFF\x80\xA0\x9F");
+  char buffer[8] = {};
+  EXPECT_EQ(SendMessageA(v.Window(), WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer)), 5);
+  EXPECT_STREQ(buffer, "\xE9\xFF\x80\xA0\x9F");
+}

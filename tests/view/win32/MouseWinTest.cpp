@@ -324,3 +324,34 @@ TEST(MouseWinTest, DraggingBelowTheViewKeepsExtendingWhileTheTextScrolls) {
   EXPECT_EQ(f.View.TopLine(), lastTop);
   EXPECT_EQ(f.View.Anchor(), anchor);
 }
+
+TEST(MouseWinTest, TheContextMenuOpensAtTheClickOrBelowTheCaret) {
+  MouseView v(Sample);
+  HMENU popup = CreatePopupMenu();
+  AppendMenuA(popup, MF_STRING, 40001, "Only");
+  v.View.SetContextMenu(popup);
+  v.CloseMenus = true;
+
+  POINT click = {v.X(3), v.Y(2)};
+  ClientToScreen(v.Window(), &click);
+  SendMessageA(v.Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(v.Window()), MAKELPARAM(click.x, click.y));
+  ASSERT_EQ(v.Menus.size(), 1u);
+  EXPECT_EQ(v.Menus[0].left, click.x);
+  EXPECT_EQ(v.Menus[0].top, click.y);
+  EXPECT_EQ(v.View.Caret(), 31);
+
+  // From the keyboard: at the caret, one line lower.
+  v.View.SetSelection(13, 13, ScrollNone);
+  int x = 0, y = 0;
+  v.View.PointFromPosition(13, x, y);
+  POINT caret = {x, y};
+  ClientToScreen(v.Window(), &caret);
+  SendMessageA(v.Window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(v.Window()), MAKELPARAM(-1, -1));
+  ASSERT_EQ(v.Menus.size(), 2u);
+  EXPECT_EQ(v.Menus[1].left, caret.x);
+  EXPECT_EQ(v.Menus[1].top, caret.y + v.LineHeight());
+  EXPECT_EQ(v.View.Caret(), 13);
+  // Closed without a choice, the menus sent no command.
+  ViewWindowFixture::Pump();
+  for (const ViewNotification& n : v.Notifications) EXPECT_NE(n.Id, 40001);
+}

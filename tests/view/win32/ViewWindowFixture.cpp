@@ -137,6 +137,13 @@ LRESULT CALLBACK ViewWindowFixture::TopWindowProc(HWND window, UINT message, WPA
         {static_cast<int>(HIWORD(wParam)), static_cast<int>(LOWORD(wParam)), reinterpret_cast<HWND>(lParam)});
     return 0;
   }
+  if (fixture && message == WM_ENTERIDLE && wParam == MSGF_MENU) {
+    RECT placed = {};
+    GetWindowRect(reinterpret_cast<HWND>(lParam), &placed);
+    fixture->Menus.push_back(placed);
+    if (fixture->CloseMenus) EndMenu();
+    return 0;
+  }
   if (fixture && message == WM_NCDESTROY) fixture->TopWindow = nullptr;
   return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -85,6 +85,10 @@ public:
 
   TextViewWindow View;
   std::vector<ViewNotification> Notifications;
+  // Popup menus owned by the test window, as their windows were placed on screen when the
+  // menu loop first went idle; with CloseMenus set each is closed right then.
+  std::vector<RECT> Menus;
+  bool CloseMenus = false;
 
 private:
   static LRESULT CALLBACK TopWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
