@@ -287,6 +287,39 @@ TEST(PaintWinTest, IncrementalPaintingMatchesAFullRepaint) {
   paintedAsNew("focus lost");
 }
 
+// Settings that change colours or the gutter repaint what they change, frame included.
+TEST(PaintWinTest, ChangedSettingsRepaintAsAFullRepaintWould) {
+  PaintView v(CppLines(30), DefaultScheme("Sky"), MakeCppLanguage(""));
+  v.Repaint();
+  v.View.SetGreyWhenReadOnly(true);
+  v.View.SetReadOnly(true);
+  ExpectPaintedAsNew(v, "read-only");
+  v.View.SetGreyWhenReadOnly(false);
+  ExpectPaintedAsNew(v, "read-only, not grey");
+  v.View.SetGreyWhenReadOnly(true);
+  ExpectPaintedAsNew(v, "read-only, grey again");
+  v.View.SetReadOnly(false);
+  ExpectPaintedAsNew(v, "editable");
+  v.View.SetColorScheme(DefaultScheme("Ocean"));
+  ExpectPaintedAsNew(v, "other scheme");
+  EnableWindow(v.Window(), FALSE);
+  ExpectPaintedAsNew(v, "disabled");
+  EnableWindow(v.Window(), TRUE);
+  ExpectPaintedAsNew(v, "enabled");
+  v.View.SetShowLineNumbers(true);
+  ExpectPaintedAsNew(v, "line numbers");
+  v.View.SetShowWhitespace(true);
+  ExpectPaintedAsNew(v, "white space");
+  v.View.SetTabWidth(8);
+  ExpectPaintedAsNew(v, "tab width");
+  v.View.SetLanguage(nullptr);
+  ExpectPaintedAsNew(v, "plain text");
+  v.View.SetShowBookmarkMargin(false);
+  ExpectPaintedAsNew(v, "no bookmark margin");
+  v.UseFixedFont(DEFAULT_QUALITY);
+  ExpectPaintedAsNew(v, "font");
+}
+
 TEST(PaintWinTest, IncrementalPaintingUnderWordWrapMatchesAFullRepaint) {
   PaintView v(CppLines(12), DefaultScheme("Sky"), MakeCppLanguage(""));
   v.View.SetShowLineNumbers(true);
