@@ -338,3 +338,29 @@ TEST(PaintWinTest, IncrementalPaintingUnderWordWrapMatchesAFullRepaint) {
   v.View.Rewrap(true);
   ExpectPaintedAsNew(v, "narrower and rewrapped");
 }
+
+TEST(PaintWinTest, WithoutAnEdgeTheGutterStartsAtTheWindowsLeft) {
+  ViewWindowFixture f;
+  f.UseFixedFont();
+  f.View.SetText("one\ntwo");
+  f.Repaint();
+  const Image image = f.CaptureView();
+  ASSERT_EQ(f.ClientOrigin().x, 21);
+  const int height = f.View.ClientHeight();
+  EXPECT_EQ(image.Count(0, 0, 20, height, GutterGrey), 20 * height);
+  EXPECT_EQ(image.Count(20, 0, 21, height, White), height);
+}
+
+TEST(PaintWinTest, BesideTheHorizontalBarTheGutterGoesOnDown) {
+  ViewWindowOptions options;
+  options.Style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL;
+  options.ExStyle = WS_EX_CLIENTEDGE;
+  ViewWindowFixture f(options);
+  f.UseFixedFont();
+  f.View.SetText(std::string(300, 'h'));
+  f.Repaint();
+  const Image image = f.CaptureView();
+  const int edge = GetSystemMetrics(SM_CXEDGE), bar = GetSystemMetrics(SM_CYHSCROLL);
+  const int bottom = GetSystemMetrics(SM_CYEDGE) + f.View.ClientHeight();
+  EXPECT_EQ(image.Count(edge, bottom, edge + 20, bottom + bar, GutterGrey), 20 * bar);
+}
