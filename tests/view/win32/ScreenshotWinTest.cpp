@@ -207,3 +207,27 @@ TEST(ScreenshotWinTest, ReadOnlyGreyedView) {
   EXPECT_EQ(image.At(v.Edge() + v.View.GutterWidth() - 1, v.LineTop(2) + 3), face);
   EXPECT_EQ(image.At(v.Edge() + 1, v.LineTop(2) + 1), GutterGrey);
 }
+
+// What the user sees after typing and scrolling, painted only where the view asked for it.
+TEST(ScreenshotWinTest, AfterTypingAndScrolling) {
+  SampleView v;
+  v.Repaint();
+  v.View.SetSelection(v.View.Length(), v.View.Length(), ScrollToCaret);
+  v.Type("\n// added at the end\nint more = 1;\n");
+  for (int i = 0; i < 8; ++i) v.Type("more = more * 2 + " + std::to_string(i) + ";\n");
+  v.Scroll(WM_VSCROLL, SB_PAGEUP);
+  const int top = v.View.TopLine();
+  v.Scroll(WM_VSCROLL, SB_LINEDOWN);
+  v.Scroll(WM_VSCROLL, SB_LINEDOWN);
+  UpdateWindow(v.Window());
+  ViewWindowFixture::Pump();
+  ASSERT_FALSE(SaveScreenshot(CaptureWindow(v.Top()), "view-scrolled.png").empty());
+  const Image image = v.CaptureView();
+  ASSERT_EQ(v.View.TopLine(), top + 2);
+  const int added = v.View.LineOfHardLine(10);  // "// added at the end"
+  ASSERT_LE(added, v.View.LastVisibleLine(true));
+  EXPECT_GT(v.InkInGutterCell(image, added), 0);
+  const COLORREF comment = v.View.GetColorScheme()->Colors[Comment];
+  EXPECT_GT(v.NearColour(image, added, comment), 10);
+  EXPECT_EQ(v.NearColour(image, added + 1, comment), 0);
+}
