@@ -91,14 +91,17 @@ void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
   run.Y = (line - Top) * metrics.LineHeight;
   run.LineHeight = metrics.LineHeight;
   run.ScrollX = OffsetX;
-  run.Right = right + OffsetX;
+  // One glyph more at each side: a glyph reaching over its neighbour's cell (overhang, font
+  // smoothing) shows in a partial repaint just as in a full one.
+  const int margin = std::max(1, metrics.MaxCharWidth);
+  run.Right = right + OffsetX + margin;
   run.Chunk = ChunkLength();
   run.TabStop = TabStop();
   run.AverageWidth = std::max(1, metrics.AverageCharWidth);
   run.ShowWhitespace = ShowWhitespace;
   const int lineLeft = left + OffsetX;
   int firstX = 0;
-  const int first = FirstVisibleColumn(line, text, length, lineLeft, firstX);
+  const int first = FirstVisibleColumn(line, text, length, lineLeft - margin, firstX);
 
   const int lineStart = LineStart(line);
   int s = 0, e = 0;
@@ -114,7 +117,7 @@ void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
   SelectionColours(selectedText, selectedBack);
   const int x1 = ColumnX(line, text, s);
   const int fillLeft = std::max(x1, lineLeft);
-  const int fillRight = std::min(ColumnX(line, text, e), run.Right);
+  const int fillRight = std::min(ColumnX(line, text, e), right + OffsetX);
   if (fillLeft < fillRight)
     painter.FillRect(fillLeft - OffsetX, run.Y, fillRight - OffsetX, run.Y + run.LineHeight, selectedBack);
   painter.SetTextColour(selectedText);
