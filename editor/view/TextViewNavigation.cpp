@@ -30,14 +30,14 @@ int TextView::PositionFromPoint(int x, int y) {
 
 // Walks the characters by their drawn widths and stops at the first one that reaches past
 // x, so a click near the start of a huge line costs nothing in proportion to the line. A
-// line that has been painted knows the x of its measuring chunks; the walk starts at the
-// chunk that holds x.
+// line longer than one measuring chunk that has been measured knows the x of its chunks;
+// the walk starts at the chunk that holds x.
 int TextView::ColumnFromX(int line, int x) {
   const int length = LineLength(line);
   const int start = LineStart(line);
   int column = 0;
   int left = 0;
-  const LineRecord* record = Buffer.Record(line);
+  const LineRecord* record = length > ChunkLength() ? Buffer.Record(line) : nullptr;
   if (record && record->ChunkStartsValid && !record->ChunkStarts.empty()) {
     const std::vector<int>& starts = record->ChunkStarts;
     const int k = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), x) - starts.begin()) - 1;

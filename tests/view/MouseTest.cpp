@@ -64,6 +64,19 @@ TEST(MouseOnAHugeLine, ClickMeasuresOnlyUpToThePoint) {
   EXPECT_LE(measurer.Glyphs, 8193);
 }
 
+TEST_F(Mouse, ALongTabbedLineIsHitAsItsMeasuringPlacesIt) {
+  std::string line;
+  while (line.size() < 100000) line += "abcd\t";
+  View.SetText(line);
+  for (int column : {5, 2339, 2340, 2341, 4683, 50001, 99999}) {
+    const int left = View.MeasureText(line.data(), column);
+    View.SetScrollX(left - 100);
+    const int x = left - View.ScrollX();
+    EXPECT_EQ(View.PositionFromPoint(x, 0), column) << column;
+    EXPECT_EQ(View.PositionFromPoint(x - 1, 0), column - 1) << column;
+  }
+}
+
 TEST_F(Mouse, ClickMovesShiftClickExtendsAndTakesTheFocus) {
   SetLines(10);
   Host.Focus = false;
