@@ -16,7 +16,7 @@ struct LineRun {
   int Y = 0;
   int LineHeight = 0;
   int ScrollX = 0;
-  int Right = 0;  // line x where the paint rectangle ends
+  int Right = 0;  // line x where drawing stops: the paint rectangle and a glyph beyond
   int Chunk = 1;  // drawing never crosses a measuring chunk's boundary, so x agrees with MeasureText
   int TabStop = 0;
   int AverageWidth = 1;
