@@ -165,7 +165,10 @@ void TextView::ContextMenuPoint(bool fromKeyboard, int x, int y, int& menuX, int
     menuY += Metrics().LineHeight;
     return;
   }
-  if (!HasSelection()) MoveCaretTo(PositionFromPoint(x, y), false);
+  if (!HasSelection()) {
+    PreferredX = -1;
+    MoveCaretTo(PositionFromPoint(x, y), false);
+  }
   menuX = x;
   menuY = y;
 }

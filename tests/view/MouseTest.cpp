@@ -92,6 +92,22 @@ TEST_F(Mouse, ClickMovesShiftClickExtendsAndTakesTheFocus) {
   EXPECT_EQ(View.Caret(), At(3, 4));
 }
 
+TEST_F(Mouse, UpAndDownAfterAClickAimAtTheClickedColumn) {
+  SetLines(10, "0123456789");
+  PutCaret(At(0, 8));
+  View.KeyDown(KeyDown, 0);
+  View.MouseDown(X(2), Y(4), MouseLeft);
+  View.MouseUp();
+  View.KeyDown(KeyDown, 0);
+  EXPECT_EQ(View.Caret(), At(5, 2));
+  View.MouseDoubleClick(X(4), Y(7));
+  View.KeyDown(KeyUp, 0);
+  EXPECT_EQ(View.Caret(), At(6, 10));  // the double click left the caret at the word's end
+  View.GotoLine(2);
+  View.KeyDown(KeyDown, 0);
+  EXPECT_EQ(View.Caret(), At(3, 0));
+}
+
 TEST_F(Mouse, OtherButtonCombinationsChangeNothing) {
   SetLines(10);
   View.SetSelection(At(1, 1), At(1, 3), ScrollNone);
