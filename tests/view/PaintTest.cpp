@@ -204,6 +204,33 @@ TEST_F(Painting, ScrolledLineStartsAtTheVisibleColumn) {
   EXPECT_LE(Painter.CharactersDrawn(), 6);
 }
 
+TEST_F(Painting, ScrolledLineSkipsTheTokensLeftOfTheWindow) {
+  View.SetLanguage(MakeCppLanguage(""));
+  const std::string line = "int " + std::string(300, 'x') + " /* " + std::string(300, 'c') + " */ return";
+  View.SetText(line);
+  const int commentColumn = static_cast<int>(line.find("/*"));
+  // The identifier's end and the comment's start both show.
+  View.SetScrollX(commentColumn * 7 - 200);
+  PaintAll();
+  const std::vector<PaintCall> texts = TextsAt(0);
+  ASSERT_GE(texts.size(), 2u);
+  EXPECT_EQ(texts[0].TextColour, 0x10u);
+  EXPECT_EQ(texts[0].Chars.substr(0, 1), "x");
+  const PaintCall* comment = nullptr;
+  for (const PaintCall& call : texts)
+    if (!comment && call.TextColour == 0x11u) comment = &call;
+  ASSERT_NE(comment, nullptr);
+  EXPECT_EQ(comment->X, 200);
+  EXPECT_EQ(comment->Chars.substr(0, 2), "/*");
+  for (const PaintCall& call : texts) EXPECT_NE(call.TextColour, 0x12u) << "no keyword shows: " << call.Chars;
+
+  // Far into the comment only the comment's colour is drawn.
+  View.SetScrollX((commentColumn + 100) * 7);
+  PaintAll();
+  ASSERT_FALSE(TextsAt(0).empty());
+  for (const PaintCall& call : TextsAt(0)) EXPECT_EQ(call.TextColour, 0x11u) << call.Chars;
+}
+
 TEST_F(Painting, WhitespaceMarksSitAtTheRightPixels) {
   View.SetText("abc\t d\n\tx");
   PaintAll();
