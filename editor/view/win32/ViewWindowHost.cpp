@@ -13,6 +13,7 @@ void ViewWindowHost::Attach(TextView& view, GdiMeasurer& measurer) {
 void ViewWindowHost::Bind(HWND window) {
   Handle = window;
   OwnsCaret = false;
+  WaitDepth = 0;
   VerticalKnown = HorizontalKnown = false;
 }
 
@@ -54,14 +55,20 @@ void ViewWindowHost::RepaintGutter() {
   ReleaseDC(Handle, context);
 }
 
+// The numbers of a partly visible last line would run on into the frame below the gutter:
+// the drawing stays inside the gutter's rectangle.
 void ViewWindowHost::PaintGutter(HDC windowContext) {
   if (!View || View->GutterWidth() <= 0) return;
-  const HGDIOBJ oldFont = SelectObject(windowContext, Measurer->Font());
+  const GutterFrame frame = Frame();
+  const PixelRect rect = View->GutterRect(frame);
+  const int saved = SaveDC(windowContext);
+  IntersectClipRect(windowContext, rect.Left, rect.Top, rect.Right, rect.Bottom);
+  SelectObject(windowContext, Measurer->Font());
   {
     GdiGutterPainter painter(windowContext);
-    View->PaintGutter(painter, Frame());
+    View->PaintGutter(painter, frame);
   }
-  SelectObject(windowContext, oldFont);
+  RestoreDC(windowContext, saved);
 }
 
 // The edges are measured rather than assumed, so a view without a client edge (or with a
@@ -180,16 +187,17 @@ void ViewWindowHost::Notify(int code) {
 }
 
 void ViewWindowHost::Beep() {
-  MessageBeep(MB_OK);
+  if (Handle) MessageBeep(MB_OK);
 }
 
 void ViewWindowHost::BeginWaitCursor() {
+  if (!Handle) return;
   HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
   if (WaitDepth++ == 0) CursorBeforeWait = previous;
 }
 
 void ViewWindowHost::EndWaitCursor() {
-  if (WaitDepth == 0) return;
+  if (!Handle || WaitDepth == 0) return;
   if (--WaitDepth == 0) SetCursor(CursorBeforeWait);
 }
 
