@@ -322,8 +322,11 @@ private:
   int ClientW = 0;
   int ClientH = 0;
 
-  // Input state (TextViewKeys.cpp, TextViewMouse.cpp).
+  // Input state (TextViewKeys.cpp, TextViewMouse.cpp). PreferredX belongs to the caret
+  // place PreferredCaret that the last vertical move left; a caret moved otherwise (a click,
+  // a search, the owner) starts a new column.
   int PreferredX = -1;
+  int PreferredCaret = -1;
   bool DragLock = false;
 
   // Gutter and painting settings.

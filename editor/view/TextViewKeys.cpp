@@ -51,8 +51,9 @@ bool TextView::VerticalKey(int direction, int modifiers) {
     if (modifiers == 0) MoveCaretTo(CaretPos, false);
     return true;
   }
-  if (PreferredX == -1) PreferredX = PointX(CaretPos);
+  if (PreferredX == -1 || CaretPos != PreferredCaret) PreferredX = PointX(CaretPos);
   MoveCaretTo(PositionFromPoint(PreferredX - OffsetX, (target - Top) * Metrics().LineHeight), extend);
+  PreferredCaret = CaretPos;
   if (modifiers & ModCtrl) SetTopLine(Top + direction);
   return true;
 }
@@ -166,7 +167,6 @@ void TextView::ContextMenuPoint(bool fromKeyboard, int x, int y, int& menuX, int
     return;
   }
   if (!HasSelection()) {
-    PreferredX = -1;
     MoveCaretTo(PositionFromPoint(x, y), false);
   }
   menuX = x;

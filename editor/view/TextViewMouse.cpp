@@ -9,12 +9,10 @@
 // A press starts a new drag: plain and Shift clicks extend while the button is held; a
 // Ctrl+click (a word) and the combinations that do nothing set the drag lock, so that
 // moving afterwards changes nothing either. The mouse is not captured: the drag timer
-// watches the button while the cursor is outside. Up and Down after a click aim at the
-// clicked column, not at one from before.
+// watches the button while the cursor is outside.
 void TextView::MouseDown(int x, int y, int keys) {
   Host.TakeFocus();
   const int q = PositionFromPoint(x, y);
-  PreferredX = -1;
   DragLock = true;
   if (keys == (MouseLeft | MouseCtrl)) {
     SelectWordAt(q);
@@ -26,7 +24,6 @@ void TextView::MouseDown(int x, int y, int keys) {
 }
 
 void TextView::MouseDoubleClick(int x, int y) {
-  PreferredX = -1;
   SelectWordAt(PositionFromPoint(x, y));
   DragLock = true;
 }

@@ -59,9 +59,7 @@ int TextView::ColumnFromX(int line, int x) {
   return length;
 }
 
-// The column that Up and Down aim at belongs to the caret's old place.
 void TextView::GotoLine(int line) {
-  PreferredX = -1;
   line = std::min(std::max(line, 0), LineCount() - 1);
   SetTopLine(line - VisibleLineCount(false) / 2);
   const int start = LineStart(line);

@@ -128,27 +128,6 @@ void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
   else DrawRun(run, first, e, firstX);
 }
 
-const std::vector<int>& TextView::ChunkStartsOf(int line) {
-  LineRecord* record = RecordOf(line);
-  if (!record->ChunkStartsValid) MeasureLine(line);
-  return record->ChunkStarts;
-}
-
-// Equal to MeasureText up to column: the chunks before it are taken from the line's chunk
-// starts, and only the part of its own chunk is measured.
-int TextView::ColumnX(int line, const char* text, int column) {
-  const int length = LineLength(line);
-  column = std::min(column, length);
-  if (column <= 0) return 0;
-  const int chunk = ChunkLength();
-  if (length <= chunk) return MeasureText(text, column);
-  const std::vector<int>& starts = ChunkStartsOf(line);
-  const int k = std::min(column / chunk, static_cast<int>(starts.size()) - 1);
-  const int from = k * chunk;
-  if (column == from) return starts[k];
-  return starts[k] + (Measurer.TabbedWidth(text + from, column - from, TabStop(), starts[k]) & 0xFFFF);
-}
-
 // The last column whose left edge lies at or left of x (line pixels), and that edge: its
 // chunk from the chunk starts, the column within it by halving.
 int TextView::FirstVisibleColumn(int line, const char* text, int length, int x, int& columnX) {

@@ -22,9 +22,13 @@ int TextView::LastVisibleLine(bool whole) {
   return std::min(Top + VisibleLineCount(whole), LineCount()) - 1;
 }
 
+// From the nearest chunk start of the line, so a caret deep in a huge line costs one chunk.
 int TextView::PointX(int pos) {
-  const int start = LineStart(LineFromPosition(pos));
-  return MeasureText(Buffer.RangePointer(start, pos - start), pos - start);
+  const int line = LineFromPosition(pos);
+  const int start = LineStart(line);
+  // Measuring the chunk starts may move the buffer's gap, so it comes before the pointer.
+  if (LineLength(line) > ChunkLength()) ChunkStartsOf(line);
+  return ColumnX(line, Buffer.RangePointer(start, pos - start), pos - start);
 }
 
 void TextView::PointFromPosition(int pos, int& x, int& y) {

@@ -89,7 +89,9 @@ void TextView::SetUndoLimit(unsigned limit) {
 void TextView::SetReadOnly(bool flag) {
   if (flag == ReadOnly) return;
   ReadOnly = flag;
+  // The background may turn grey, and the gutter's edge column shows it too.
   Host.InvalidateAll();
+  Host.RepaintGutter();
 }
 
 void TextView::SetInsertMode(bool flag) {

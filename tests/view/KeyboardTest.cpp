@@ -24,6 +24,15 @@ TEST_F(Keyboard, DownKeepsThePixelColumnThroughShortLinesAndRightResetsIt) {
   EXPECT_EQ(View.Caret(), At(3, 0));  // aims at x 0 now, not at 56
 }
 
+TEST_F(Keyboard, ACaretMovedByTheOwnerStartsANewColumn) {
+  View.SetText("0123456789\nab\n0123456789");
+  PutCaret(8);
+  Press(KeyDown);
+  PutCaret(At(1, 1));  // as a search would place it, without a key
+  Press(KeyDown);
+  EXPECT_EQ(View.Caret(), At(2, 1));
+}
+
 TEST_F(Keyboard, PressingOnlyAModifierKeepsTheColumn) {
   View.SetText("0123456789\nab\n0123456789");
   PutCaret(8);
