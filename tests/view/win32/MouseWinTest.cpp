@@ -355,3 +355,46 @@ TEST(MouseWinTest, TheContextMenuOpensAtTheClickOrBelowTheCaret) {
   ViewWindowFixture::Pump();
   for (const ViewNotification& n : v.Notifications) EXPECT_NE(n.Id, 40001);
 }
+
+namespace {
+
+// A real mouse event at a screen point (absolute coordinates span the primary screen).
+void SendMouse(DWORD flags, POINT at) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  EXPECT_EQ(SendInput(1, &input, sizeof input), 1u);
+}
+
+}  // namespace
+
+// The thumb of a bar over more than 65535 lines: the message's 16-bit position is not enough.
+TEST(MouseWinTest, DraggingTheThumbReachesLinesBeyond65535) {
+  ViewWindowOptions options;
+  options.Style = WS_CHILD | WS_VISIBLE | WS_VSCROLL;
+  options.Margin = 60;  // the drag ends over the test window, which is this thread's
+  ViewWindowFixture f(options);
+  f.UseFixedFont();
+  f.View.SetText(std::string(70000, '\n'));
+  SCROLLBARINFO bar{};
+  bar.cbSize = sizeof bar;
+  ASSERT_TRUE(GetScrollBarInfo(f.Window(), OBJID_VSCROLL, &bar));
+  const int x = (bar.rcScrollBar.left + bar.rcScrollBar.right) / 2;
+  const POINT thumb = {x, bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2};
+  const POINT end = {x, bar.rcScrollBar.bottom + 20};
+  // Press on the thumb, drag it past the bar's end and let go; the bar's own loop runs when
+  // the press is dispatched and takes the queued moves.
+  SendMouse(0, thumb);
+  SendMouse(MOUSEEVENTF_LEFTDOWN, thumb);
+  SendMouse(0, {x, (thumb.y + end.y) / 2});
+  SendMouse(0, end);
+  SendMouse(MOUSEEVENTF_LEFTUP, end);
+  ViewWindowFixture::Pump();
+  const int last = f.View.LineCount() - f.View.VisibleLineCount(true);
+  EXPECT_GT(last, 65535);
+  EXPECT_EQ(f.View.TopLine(), last);
+  EXPECT_EQ(f.ScrollBar(SB_VERT).nPos, last);
+  EXPECT_EQ(f.View.Caret(), 0);
+}

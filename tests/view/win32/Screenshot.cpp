@@ -85,10 +85,6 @@ int Image::Count(int left, int top, int right, int bottom, COLORREF colour) cons
   return count;
 }
 
-bool Image::Contains(int left, int top, int right, int bottom, COLORREF colour) const {
-  return Count(left, top, right, bottom, colour) > 0;
-}
-
 Image CaptureWindow(HWND window) {
   RECT frame;
   if (!GetWindowRect(window, &frame)) return Image();

@@ -19,9 +19,7 @@ public:
   // The pixel as a COLORREF (red in the low byte); black outside the image.
   COLORREF At(int x, int y) const;
   void Set(int x, int y, COLORREF colour);
-  // Whether any pixel of the rectangle [left, right) x [top, bottom) has the colour.
-  bool Contains(int left, int top, int right, int bottom, COLORREF colour) const;
-  // How many pixels of the rectangle have the colour.
+  // How many pixels of the rectangle [left, right) x [top, bottom) have the colour.
   int Count(int left, int top, int right, int bottom, COLORREF colour) const;
 
 private:
