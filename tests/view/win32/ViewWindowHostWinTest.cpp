@@ -145,7 +145,9 @@ TEST(ViewWindowHostWinTest, TheGutterSitsInsideTheRealFrame) {
     EXPECT_EQ(image.At(edge + gutter - 2, edge + 2), GutterGrey) << "edge " << edge;
     const int barTop = edge + fixture.View.ClientHeight();
     EXPECT_EQ(image.At(edge + 2, barTop + 3), GutterGrey) << "beside the horizontal bar, edge " << edge;
-    if (edge > 0) EXPECT_NE(image.At(0, edge + 2), GutterGrey) << "the sunken edge stays";
+    if (edge > 0) {
+      EXPECT_NE(image.At(0, edge + 2), GutterGrey) << "the sunken edge stays";
+    }
   }
 }
 
