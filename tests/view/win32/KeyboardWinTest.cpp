@@ -304,3 +304,63 @@ TEST(KeyboardWinTest, CharactersOfTheUpperHalfAreTyped) {
   EXPECT_EQ(SendMessageA(v.Window(), WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer)), 5);
   EXPECT_STREQ(buffer, "\xE9\xFF\x80\xA0\x9F");
 }
+
+// Real keystrokes through the thread's message loop, where TranslateMessage makes the
+// characters: the path every key of the editor takes. All of a stroke is queued before the
+// loop runs, as when keys come faster than the program handles them (or from a tool).
+TEST(KeyboardWinTest, RealKeystrokesThroughTheMessageLoop) {
+  KeyboardView v("");
+  ASSERT_EQ(GetForegroundWindow(), v.Top());
+  ASSERT_EQ(GetFocus(), v.Window());
+  auto stroke = [](int key) {
+    SendKeyInput(key, true);
+    SendKeyInput(key, false);
+  };
+  auto chord = [](int modifier, int key) {
+    SendKeyInput(modifier, true);
+    SendKeyInput(key, true);
+    SendKeyInput(key, false);
+    SendKeyInput(modifier, false);
+  };
+  auto start = [&](const char* text) {
+    v.View.SetText(text);
+    v.View.SetModified(false);
+    v.View.ClearUndo();
+  };
+
+  start("ab");
+  chord(VK_CONTROL, VK_END);
+  stroke('C');
+  chord(VK_SHIFT, 'D');
+  chord(VK_SHIFT, VK_HOME);
+  ViewWindowFixture::Pump();
+  EXPECT_EQ(v.Text(), "abcD");
+  EXPECT_EQ(v.View.Anchor(), 4);
+  EXPECT_EQ(v.View.Caret(), 0);
+
+  start("\tab");
+  chord(VK_CONTROL, VK_END);
+  stroke(VK_RETURN);  // auto indent copies the tab
+  stroke('C');
+  stroke(VK_BACK);
+  stroke(VK_TAB);
+  ViewWindowFixture::Pump();
+  EXPECT_EQ(v.Text(), "\tab\n\t\t");
+
+  start("text");
+  chord(VK_CONTROL, 'A');  // selects all; the control character it makes is ignored
+  ViewWindowFixture::Pump();
+  EXPECT_EQ(v.View.Anchor(), 0);
+  EXPECT_EQ(v.View.Caret(), 4);
+  stroke('X');
+  ViewWindowFixture::Pump();
+  EXPECT_EQ(v.Text(), "x");
+  // Typing over a selection is two edits: the deletion, then the character.
+  chord(VK_CONTROL, 'Z');
+  ViewWindowFixture::Pump();
+  EXPECT_EQ(v.Text(), "");
+  chord(VK_CONTROL, 'Z');
+  ViewWindowFixture::Pump();
+  EXPECT_EQ(v.Text(), "text");
+  EXPECT_FALSE(v.View.IsModified());
+}

@@ -74,13 +74,17 @@ HeldKeys::HeldKeys(int key, int modifiers) {
 
 HeldKeys::~HeldKeys() { SetKeyboardState(Saved); }
 
-void PressPhysically(int key, bool down) {
+void SendKeyInput(int key, bool down) {
   INPUT input = {};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = static_cast<WORD>(key);
   input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(static_cast<UINT>(key), MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  input.ki.dwFlags = (down ? 0 : KEYEVENTF_KEYUP) | (IsExtendedKey(key) ? KEYEVENTF_EXTENDEDKEY : 0);
   EXPECT_EQ(SendInput(1, &input, sizeof input), 1u);
+}
+
+void PressPhysically(int key, bool down) {
+  SendKeyInput(key, down);
   // Taking the posted messages off the queue also brings the thread's key state up to date;
   // dispatching them would type the key a second time.
   MSG message;

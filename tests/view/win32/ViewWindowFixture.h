@@ -111,8 +111,10 @@ private:
   BYTE Saved[256];
 };
 
-// Presses or releases a key as the keyboard does (SendInput), so that the physical key state
-// follows, and drops the key messages this posts to the thread.
+// A key pressed or released on the keyboard, as SendInput delivers it: the physical key
+// state follows, and the focused window gets the key messages.
+void SendKeyInput(int key, bool down);
+// The same, with the key messages this posts to the thread dropped.
 void PressPhysically(int key, bool down);
 // The same for the primary mouse button, wherever the cursor is.
 void PressButtonPhysically(bool down);
