@@ -21,7 +21,7 @@ const char ViewClassName[] = "EditCtrl";
 constexpr UINT ReflectedBase = WM_USER + 0x1C00;
 
 // The object whose CreateWindowEx is running on this thread: some messages (WM_GETMINMAXINFO)
-// come before WM_NCCREATE and its creation parameter.
+// come before WM_NCCREATE and its creation parameter, so this is how the first one finds it.
 thread_local TextViewWindow* Creating = nullptr;
 
 // Ids given to child views created with id 0; high enough not to meet dialog control ids.
@@ -93,11 +93,13 @@ bool TextViewWindow::CreateView(HWND parent, const RECT& rect, DWORD style, DWOR
   WindowHost.SetControlId(id);
   if (!RegisterViewClass()) return false;
 
+  // A view created while another one's window is being made leaves that one's binding alone.
+  TextViewWindow* const outer = Creating;
   Creating = this;
   HMENU menuOrId = child ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
   HWND window = CreateWindowExA(exStyle, ViewClassName, "", style, rect.left, rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, parent, menuOrId, ViewModule(), this);
-  Creating = nullptr;
+  Creating = outer;
   if (!window) return false;
   ShowScrollBarOf(SB_HORZ, WindowHost.ScrollBarShown(SB_HORZ));
   ShowScrollBarOf(SB_VERT, WindowHost.ScrollBarShown(SB_VERT));
@@ -120,13 +122,14 @@ void TextViewWindow::Bind(HWND window) {
   WindowClipboard.SetOwner(window);
 }
 
+// The window binds to the object on its first message, whichever that is. Only CreateView's
+// own object is taken: a window of the class made by anyone else (a dialog template, say)
+// carries creation data of its own and stays an inert default window.
 LRESULT CALLBACK TextViewWindow::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* view = reinterpret_cast<TextViewWindow*>(GetWindowLongPtrA(window, 0));
   if (!view) {
-    if (message == WM_NCCREATE)
-      view = static_cast<TextViewWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    if (!view) view = Creating;
-    if (!view) return DefWindowProcA(window, message, wParam, lParam);
+    if (!Creating || Creating->Handle) return DefWindowProcA(window, message, wParam, lParam);
+    view = Creating;
     view->Bind(window);
   }
   if (message == WM_NCDESTROY) {

@@ -209,10 +209,14 @@ bool ViewWindowHost::IsEnabled() {
   return !Handle || IsWindowEnabled(Handle);
 }
 
-// The primary button is the right one when the user swapped them.
+// A key is asked about while its message is handled: the state that goes with that message
+// (GetKeyState) still holds when the user has typed ahead and has let go of the key since,
+// which the physical state would not. The primary button is asked about from the drag timer,
+// which no input message goes with: its physical state, the right button when the user
+// swapped them.
 bool ViewWindowHost::IsKeyDown(int virtualKey) {
-  if (virtualKey == VK_LBUTTON && GetSystemMetrics(SM_SWAPBUTTON)) virtualKey = VK_RBUTTON;
-  return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+  if (virtualKey != VK_LBUTTON) return GetKeyState(virtualKey) < 0;
+  return (GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) & 0x8000) != 0;
 }
 
 Colour ViewWindowHost::SystemColour(int index) {
