@@ -91,6 +91,70 @@ TEST(TextViewWindowTest, DestroyingTheParentFirstLeavesTheObjectWithoutAWindow) 
   EXPECT_EQ(view.GetSelectedText(), "still");
 }
 
+TEST(TextViewWindowTest, AViewHasOneWindowAtATimeAndCanBeCreatedAgain) {
+  ViewWindowFixture f;
+  HWND first = f.Window();
+  const RECT rect = {0, 0, 100, 100};
+  EXPECT_FALSE(f.View.CreateView(f.Top(), rect, 0, 0, 105, nullptr, nullptr));
+  EXPECT_EQ(f.Window(), first);
+  EXPECT_EQ(f.View.ControlId(), ViewControlId);
+  f.View.SetText("kept");
+  DestroyWindow(first);
+  EXPECT_EQ(f.Window(), nullptr);
+  ASSERT_TRUE(f.View.CreateView(f.Top(), rect, 0, 0, 105, nullptr, nullptr));
+  EXPECT_TRUE(IsWindow(f.Window()));
+  EXPECT_EQ(GetDlgCtrlID(f.Window()), 105);
+  EXPECT_EQ(WindowText(f.Window(), 16), "kept");
+}
+
+namespace {
+
+// A derived view sees every message first and is told when its window is gone.
+class UpperCaseView : public TextViewWindow {
+public:
+  HWND FinalWindow = nullptr;
+
+protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_CHAR && wParam >= 'a' && wParam <= 'z') wParam -= 'a' - 'A';
+    return TextViewWindow::WindowProc(message, wParam, lParam);
+  }
+  void OnFinalMessage(HWND window) override { FinalWindow = window; }
+};
+
+}  // namespace
+
+TEST(TextViewWindowTest, DerivedViewsSeeTheMessagesAndTheFinalOne) {
+  ViewWindowFixture f;
+  UpperCaseView view;
+  const RECT rect = {0, 0, 100, 100};
+  ASSERT_TRUE(view.CreateView(f.Top(), rect, 0, 0, 0, nullptr, nullptr));
+  HWND window = view.Window();
+  SendMessageA(window, WM_CHAR, 'q', 1);
+  SendMessageA(window, WM_CHAR, '1', 1);
+  EXPECT_EQ(view.GetText(NewLineLf), "Q1");
+  DestroyWindow(window);
+  EXPECT_EQ(view.FinalWindow, window);
+  EXPECT_EQ(view.Window(), nullptr);
+}
+
+TEST(TextViewWindowTest, TheViewOwnsItsContextMenuAndStartsWithTheGuiFont) {
+  HMENU first = CreatePopupMenu(), second = CreatePopupMenu();
+  {
+    ViewWindowFixture f;
+    LOGFONTA font{}, gui{};
+    ASSERT_TRUE(GetObjectA(f.View.Font(), sizeof font, &font));
+    ASSERT_TRUE(GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui));
+    EXPECT_STREQ(font.lfFaceName, gui.lfFaceName);
+    EXPECT_EQ(font.lfHeight, gui.lfHeight);
+    f.View.SetContextMenu(first);
+    f.View.SetContextMenu(second);
+    EXPECT_FALSE(IsMenu(first));
+    EXPECT_TRUE(IsMenu(second));
+  }
+  EXPECT_FALSE(IsMenu(second));
+}
+
 TEST(TextViewWindowTest, SetTextAndGetTextMessagesUseLineFeeds) {
   ViewWindowFixture f;
   EXPECT_TRUE(SendMessageA(f.Window(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("one\ntwo\nthree")));
