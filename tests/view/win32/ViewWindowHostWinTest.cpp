@@ -80,6 +80,24 @@ TEST(ViewWindowHostWinTest, ATopLevelViewIsBoundToItsObject) {
   EXPECT_STREQ(text, "top");
 }
 
+// A window of the class made without a view object (as a dialog template would) belongs to
+// no object and answers as a default window.
+TEST(ViewWindowHostWinTest, AWindowOfTheClassWithoutAViewStaysInert) {
+  ViewWindowFixture fixture;
+  char data[64] = "not a view";
+  HWND stray = CreateWindowExA(0, "EditCtrl", "stray", WS_CHILD | WS_VISIBLE, 0, 0, 100, 50, fixture.Top(), nullptr,
+                               GetModuleHandleA(nullptr), data);
+  ASSERT_NE(stray, nullptr);
+  EXPECT_EQ(GetWindowLongPtrA(stray, 0), 0);
+  SendMessageA(stray, WM_CHAR, 'x', 1);
+  SendMessageA(stray, WM_KEYDOWN, VK_DELETE, 1);
+  InvalidateRect(stray, nullptr, TRUE);
+  UpdateWindow(stray);
+  EXPECT_EQ(SendMessageA(stray, WM_GETTEXTLENGTH, 0, 0), 5);
+  EXPECT_TRUE(DestroyWindow(stray));
+  EXPECT_EQ(fixture.View.Length(), 0) << "the fixture's own view saw none of it";
+}
+
 TEST(ViewWindowHostWinTest, DestroyingTheObjectDestroysItsWindow) {
   ViewWindowFixture fixture;
   HWND window = nullptr;
