@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -32,6 +34,41 @@ void PutRawClipboardText(const std::string& text) {
   EXPECT_NE(SetClipboardData(CF_TEXT, memory), nullptr);
   CloseClipboard();
 }
+
+// A file list on the clipboard, as the shell puts it there when files are copied.
+void PutDropList(const std::vector<std::string>& paths) {
+  std::string block(sizeof(DROPFILES), '\0');
+  DROPFILES header = {};
+  header.pFiles = sizeof(DROPFILES);
+  std::memcpy(&block[0], &header, sizeof header);
+  for (const std::string& path : paths) block += path + '\0';
+  block += '\0';
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, block.size());
+  ASSERT_NE(memory, nullptr);
+  std::memcpy(GlobalLock(memory), block.data(), block.size());
+  GlobalUnlock(memory);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  EXPECT_NE(SetClipboardData(CF_HDROP, memory), nullptr);
+  CloseClipboard();
+}
+
+// A file in the temporary folder, removed again with the object.
+class TempFile {
+public:
+  explicit TempFile(const std::string& content) {
+    char folder[MAX_PATH] = {}, name[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    GetTempFileNameA(folder, "qvt", 0, name);
+    Path = name;
+    HANDLE file = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    CloseHandle(file);
+  }
+  ~TempFile() { DeleteFileA(Path.c_str()); }
+  std::string Path;
+};
 
 struct ClipboardView : ViewWindowFixture {
   explicit ClipboardView(const char* text) {
@@ -137,4 +174,15 @@ TEST(ClipboardWinTest, TheClipboardKeys) {
   EXPECT_EQ(v.Text(), "rightright");
   EXPECT_EQ(RawClipboardText(), "left ");
   EXPECT_TRUE(v.View.IsInsertMode());  // Shift+Insert pastes, it does not toggle
+}
+
+TEST(ClipboardWinTest, PastingCopiedFilesInsertsTheirContents) {
+  ClipboardView v("[]");
+  TempFile first("one\r\ntwo\r"), second("three");
+  PutDropList({first.Path, second.Path});
+  ASSERT_TRUE(v.View.CanPaste());
+  v.View.SetSelection(1, 1, ScrollNone);
+  v.Send(WM_PASTE);
+  EXPECT_EQ(v.Text(), "[one\ntwo\nthree]");
+  EXPECT_TRUE(v.View.IsModified());
 }
