@@ -16,7 +16,6 @@ public:
   void Attach(TextView& view, GdiMeasurer& measurer);
   // The window that now shows the view (null: none any more).
   void Bind(HWND window);
-  HWND Window() const { return Handle; }
   void SetControlId(int id) { ControlId = id; }
   // Whether the window shows the bar (SB_HORZ or SB_VERT); a hidden bar is left alone.
   void SetScrollBarShown(int bar, bool shown);
