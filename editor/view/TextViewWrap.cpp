@@ -20,9 +20,12 @@ void ShiftPositions(std::vector<int*>& positions, int from, int delta) {
 // Lines are fitted from the line before the one containing pos (it may take words from the
 // edited line) and on for count lines, or to the end when count is negative. Each cut adds
 // one line to look at; each removed soft break makes the merged line be fitted again.
+// Without a client width (no window yet, or minimised) every word would get a line of its
+// own, so nothing is wrapped until a width arrives (SetClientSize rewraps then).
 void TextView::Reflow(int pos, int count, std::vector<int*>& positions, int& added, int& removed, int& first,
                       int& last) {
   added = removed = 0;
+  if (ClientW <= 0) return;
   const bool all = count < 0;
   int line = Buffer.LineFromPosition(pos);
   if (line > 0) {
@@ -154,12 +157,9 @@ void TextView::Rewrap(bool on) {
   SetSelection(AnchorPos, CaretPos, ScrollToSelection);
 }
 
-// Without a client width yet every word would get a line of its own: the wrap waits for
-// the width (SetClientSize).
 void TextView::SetWordWrap(bool flag) {
   if (flag == WordWrap) return;
   WordWrap = flag;
-  if (flag && ClientW == 0) return;
   Rewrap(flag);
 }
 

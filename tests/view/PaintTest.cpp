@@ -443,4 +443,20 @@ TEST(WrapBeforeClientSize, WrapsWhenTheWidthArrives) {
   EXPECT_EQ(view.RawText(), "one two three four");
 }
 
+// Text, line numbers and a font change reach a wrapping view before it has a width too.
+TEST(WrapBeforeClientSize, NoPathWrapsWithoutAWidth) {
+  FakeMeasurer measurer;
+  FakeHost host;
+  FakeClipboard clipboard;
+  TextView view(measurer, host, clipboard);
+  view.SetWordWrap(true);
+  view.SetText("one two three\nfour five");
+  view.SetShowLineNumbers(true);
+  measurer.CharWidth = 8;
+  view.FontChanged();
+  view.InsertChar(0, 'x');
+  EXPECT_EQ(view.LineCount(), 2);
+  EXPECT_EQ(view.RawText().find('\r'), std::string::npos);
+}
+
 }  // namespace
