@@ -371,3 +371,31 @@ TEST(TextViewWindowTest, AnotherFontChangesTheLinesPerPage) {
   EXPECT_EQ(static_cast<int>(f.ScrollBar(SB_VERT).nPage), options.Height / f.LineHeight());
   EXPECT_EQ(f.View.VisibleLineCount(true), options.Height / f.LineHeight());
 }
+
+TEST(TextViewWindowTest, ATenthLineWidensTheGutterAndRewrapsUnderWordWrap) {
+  ViewWindowOptions options;
+  options.Width = 355;
+  ViewWindowFixture f(options);
+  f.UseFixedFont();
+  const int digit = TextWidth(f.Window(), f.View.Font(), "8");
+  ASSERT_EQ(digit, f.CharWidth());
+  f.View.SetShowLineNumbers(true);
+  // Line 0 is 40 characters: it fits beside a gutter of one digit, not beside two.
+  const std::string wide = std::string(19, 'x') + " " + std::string(20, 'y');
+  f.View.SetText(wide + "\n2\n3\n4\n5\n6\n7\n8\n9");
+  f.View.SetWordWrap(true);
+  ASSERT_EQ(f.View.ClientWidth(), options.Width - (20 + 2 + digit + 1));
+  ASSERT_LE(40 * f.CharWidth(), f.View.ClientWidth());
+  ASSERT_GT(40 * f.CharWidth(), f.View.ClientWidth() - digit);
+  EXPECT_FALSE(f.View.EndsWithSoftBreak(0));
+  EXPECT_EQ(f.View.LineCount(), 9);
+
+  f.View.SetSelection(f.View.Length(), f.View.Length(), ScrollNone);
+  f.Type("\n");
+  EXPECT_EQ(f.View.GutterWidth(), 20 + 2 + 2 * digit + 1);
+  EXPECT_EQ(f.View.ClientWidth(), options.Width - f.View.GutterWidth());
+  EXPECT_TRUE(f.View.EndsWithSoftBreak(0));
+  EXPECT_EQ(f.View.LineText(1), std::string(20, 'y'));
+  EXPECT_EQ(f.View.LineCount(), 11);
+  EXPECT_EQ(f.View.GetText(NewLineLf), wide + "\n2\n3\n4\n5\n6\n7\n8\n9\n");
+}
