@@ -364,3 +364,21 @@ TEST(KeyboardWinTest, RealKeystrokesThroughTheMessageLoop) {
   EXPECT_EQ(v.Text(), "text");
   EXPECT_FALSE(v.View.IsModified());
 }
+
+TEST(KeyboardWinTest, TheOverwriteCaretCoversTheCharacterUnderIt) {
+  KeyboardView v("ab\tx\n");
+  const int w = v.CharWidth();
+  v.Press(VK_INSERT);
+  auto caretWidthAt = [&](int pos) {
+    v.Place(pos);
+    const RECT caret = CaretRect();
+    return static_cast<int>(caret.right - caret.left);
+  };
+  EXPECT_EQ(caretWidthAt(0), w);
+  EXPECT_EQ(caretWidthAt(2), 4 * w - 2 * w);  // the tab reaches the next stop of 4 columns
+  EXPECT_EQ(caretWidthAt(3), w);
+  EXPECT_EQ(caretWidthAt(4), w);  // at the line's end: the average width
+  EXPECT_EQ(caretWidthAt(5), w);
+  v.Press(VK_INSERT);
+  EXPECT_EQ(caretWidthAt(2), 2);
+}
