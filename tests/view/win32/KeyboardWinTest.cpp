@@ -292,6 +292,14 @@ TEST(KeyboardWinTest, PageDownMovesAPageAndScrolls) {
   v.Press(VK_PRIOR);
   EXPECT_EQ(v.View.TopLine(), 0);
   EXPECT_EQ(v.View.LineFromPosition(v.View.Caret()), 0);
+  // Shift extends a page; Ctrl does nothing.
+  v.Place(2);
+  v.Press(VK_NEXT, ModShift);
+  EXPECT_EQ(v.View.Anchor(), 2);
+  EXPECT_EQ(v.View.LineFromPosition(v.View.Caret()), whole);
+  v.Press(VK_PRIOR, ModCtrl);
+  EXPECT_EQ(v.View.Anchor(), 2);
+  EXPECT_EQ(v.View.TopLine(), whole);
 }
 
 TEST(KeyboardWinTest, CharactersOfTheUpperHalfAreTyped) {
