@@ -15,14 +15,41 @@ RECT CaretRect() {
   return info.rcCaret;
 }
 
+// The message loop of a dialog: IsDialogMessage first asks the focused control which keys
+// it wants.
+void PumpAsDialog(HWND dialog) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (IsDialogMessageA(dialog, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+// Real keystrokes, queued for the thread's message loop.
+void Stroke(int key) {
+  SendKeyInput(key, true);
+  SendKeyInput(key, false);
+}
+
+void Chord(int modifier, int key) {
+  SendKeyInput(modifier, true);
+  Stroke(key);
+  SendKeyInput(modifier, false);
+}
+
 struct KeyboardView : ViewWindowFixture {
   explicit KeyboardView(const char* text, const ViewWindowOptions& options = ViewWindowOptions())
       : ViewWindowFixture(options) {
     UseFixedFont();
-    View.SetText(text);  // as a document is loaded: not modified, nothing to undo
+    Load(text);
+    Notifications.clear();
+  }
+  // As a document is loaded: not modified, nothing to undo.
+  void Load(const char* text) {
+    View.SetText(text);
     View.SetModified(false);
     View.ClearUndo();
-    Notifications.clear();
   }
   void Place(int pos) { View.SetSelection(pos, pos, ScrollToCaret); }
   std::string Text() const { return View.GetText(NewLineLf); }
@@ -320,54 +347,39 @@ TEST(KeyboardWinTest, RealKeystrokesThroughTheMessageLoop) {
   KeyboardView v("");
   ASSERT_EQ(GetForegroundWindow(), v.Top());
   ASSERT_EQ(GetFocus(), v.Window());
-  auto stroke = [](int key) {
-    SendKeyInput(key, true);
-    SendKeyInput(key, false);
-  };
-  auto chord = [](int modifier, int key) {
-    SendKeyInput(modifier, true);
-    SendKeyInput(key, true);
-    SendKeyInput(key, false);
-    SendKeyInput(modifier, false);
-  };
-  auto start = [&](const char* text) {
-    v.View.SetText(text);
-    v.View.SetModified(false);
-    v.View.ClearUndo();
-  };
 
-  start("ab");
-  chord(VK_CONTROL, VK_END);
-  stroke('C');
-  chord(VK_SHIFT, 'D');
-  chord(VK_SHIFT, VK_HOME);
+  v.Load("ab");
+  Chord(VK_CONTROL, VK_END);
+  Stroke('C');
+  Chord(VK_SHIFT, 'D');
+  Chord(VK_SHIFT, VK_HOME);
   ViewWindowFixture::Pump();
   EXPECT_EQ(v.Text(), "abcD");
   EXPECT_EQ(v.View.Anchor(), 4);
   EXPECT_EQ(v.View.Caret(), 0);
 
-  start("\tab");
-  chord(VK_CONTROL, VK_END);
-  stroke(VK_RETURN);  // auto indent copies the tab
-  stroke('C');
-  stroke(VK_BACK);
-  stroke(VK_TAB);
+  v.Load("\tab");
+  Chord(VK_CONTROL, VK_END);
+  Stroke(VK_RETURN);  // auto indent copies the tab
+  Stroke('C');
+  Stroke(VK_BACK);
+  Stroke(VK_TAB);
   ViewWindowFixture::Pump();
   EXPECT_EQ(v.Text(), "\tab\n\t\t");
 
-  start("text");
-  chord(VK_CONTROL, 'A');  // selects all; the control character it makes is ignored
+  v.Load("text");
+  Chord(VK_CONTROL, 'A');  // selects all; the control character it makes is ignored
   ViewWindowFixture::Pump();
   EXPECT_EQ(v.View.Anchor(), 0);
   EXPECT_EQ(v.View.Caret(), 4);
-  stroke('X');
+  Stroke('X');
   ViewWindowFixture::Pump();
   EXPECT_EQ(v.Text(), "x");
   // Typing over a selection is two edits: the deletion, then the character.
-  chord(VK_CONTROL, 'Z');
+  Chord(VK_CONTROL, 'Z');
   ViewWindowFixture::Pump();
   EXPECT_EQ(v.Text(), "");
-  chord(VK_CONTROL, 'Z');
+  Chord(VK_CONTROL, 'Z');
   ViewWindowFixture::Pump();
   EXPECT_EQ(v.Text(), "text");
   EXPECT_FALSE(v.View.IsModified());
@@ -389,4 +401,39 @@ TEST(KeyboardWinTest, TheOverwriteCaretCoversTheCharacterUnderIt) {
   EXPECT_EQ(caretWidthAt(5), w);
   v.Press(VK_INSERT);
   EXPECT_EQ(caretWidthAt(2), 2);
+}
+
+TEST(KeyboardWinTest, InADialogTheViewKeepsTabAndEnterUnlessReadOnly) {
+  KeyboardView v("ab");
+  HWND button = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 40, 20, v.Top(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), nullptr, nullptr);
+  SetWindowLongPtrA(v.Window(), GWL_STYLE, GetWindowLongPtrA(v.Window(), GWL_STYLE) | WS_TABSTOP);
+  v.Place(2);
+  Stroke(VK_TAB);
+  Stroke(VK_RETURN);
+  PumpAsDialog(v.Top());
+  EXPECT_EQ(v.Text(), "ab\t\n");
+  EXPECT_EQ(GetFocus(), v.Window());
+
+  v.View.SetReadOnly(true);
+  Stroke(VK_TAB);
+  PumpAsDialog(v.Top());
+  EXPECT_EQ(GetFocus(), button);
+  EXPECT_EQ(v.Text(), "ab\t\n");
+}
+
+TEST(KeyboardWinTest, EscapeReachesTheDialogOnlyWithoutASelection) {
+  KeyboardView v("some text");
+  v.View.SetSelection(0, 4, ScrollNone);
+  v.Notifications.clear();
+  Stroke(VK_ESCAPE);
+  PumpAsDialog(v.Top());
+  EXPECT_FALSE(v.View.HasSelection());
+  for (const ViewNotification& n : v.Notifications) EXPECT_NE(n.Id, IDCANCEL);
+
+  v.Notifications.clear();
+  Stroke(VK_ESCAPE);
+  PumpAsDialog(v.Top());
+  ASSERT_FALSE(v.Notifications.empty());
+  EXPECT_EQ(v.Notifications.back().Id, IDCANCEL);
 }
