@@ -14,15 +14,6 @@ const COLORREF BookmarkCyan = RGB(0, 255, 255);
 const COLORREF White = RGB(255, 255, 255);
 const COLORREF Black = RGB(0, 0, 0);
 
-RefPtr<ColorScheme> DefaultScheme(const char* name) {
-  ColorSchemeList list;
-  list.AddDefaultSchemes();
-  for (const RefPtr<ColorScheme>& scheme : list.Schemes)
-    if (scheme->Name == name) return scheme;
-  ADD_FAILURE() << "no default scheme " << name;
-  return nullptr;
-}
-
 struct PaintView : ViewWindowFixture {
   explicit PaintView(const std::string& text, RefPtr<ColorScheme> scheme = nullptr,
                      RefPtr<LanguageDef> language = nullptr)

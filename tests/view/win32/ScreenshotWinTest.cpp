@@ -24,14 +24,6 @@ const char CppSample[] =
 
 const COLORREF GutterGrey = RGB(230, 230, 230);
 
-RefPtr<ColorScheme> SkyScheme() {
-  ColorSchemeList list;
-  list.AddDefaultSchemes();
-  for (const RefPtr<ColorScheme>& scheme : list.Schemes)
-    if (scheme->Name == "Sky") return scheme;
-  return nullptr;
-}
-
 struct SampleView : ViewWindowFixture {
   SampleView() : ViewWindowFixture(Options()) {
     UseFixedFont(DEFAULT_QUALITY);  // as the editor shows it, antialiased where the system does
@@ -53,7 +45,7 @@ struct SampleView : ViewWindowFixture {
     options.Width = 480;
     options.Height = 260;
     options.Language = MakeCppLanguage("");
-    options.Scheme = SkyScheme();
+    options.Scheme = DefaultScheme("Sky");
     return options;
   }
   int Bookmarked() const { return View.LineOfHardLine(4); }

@@ -54,6 +54,15 @@ int PhysicalKeyOf(char c) {
 
 }  // namespace
 
+RefPtr<ColorScheme> DefaultScheme(const std::string& name) {
+  ColorSchemeList list;
+  list.AddDefaultSchemes();
+  for (const RefPtr<ColorScheme>& scheme : list.Schemes)
+    if (scheme->Name == name) return scheme;
+  ADD_FAILURE() << "no default scheme " << name;
+  return nullptr;
+}
+
 HeldKeys::HeldKeys(int key, int modifiers) {
   GetKeyboardState(Saved);
   BYTE state[256];

@@ -98,6 +98,9 @@ private:
   HWND TopWindow = nullptr;
 };
 
+// One of the schemes a new installation gets ("Sky", "Ocean", "Forest", "Space").
+RefPtr<ColorScheme> DefaultScheme(const std::string& name);
+
 // The key and modifier state of the thread as GetKeyState reports it, set for the lifetime
 // of the object and restored afterwards.
 class HeldKeys {
