@@ -20,6 +20,16 @@ struct PaintCall {
   Colour TextColour = 0, BackColour = 0, Pen = 0, Fill = 0;
 };
 
+inline PaintCall MakeCall(PaintCall::Kind kind, int x, int y, int x2 = 0, int y2 = 0) {
+  PaintCall call;
+  call.What = kind;
+  call.X = x;
+  call.Y = y;
+  call.X2 = x2;
+  call.Y2 = y2;
+  return call;
+}
+
 inline std::vector<PaintCall> CallsOf(const std::vector<PaintCall>& calls, PaintCall::Kind kind) {
   std::vector<PaintCall> result;
   for (const PaintCall& call : calls)
@@ -72,12 +82,7 @@ public:
 
 private:
   PaintCall Call(PaintCall::Kind kind, int x, int y, int x2 = 0, int y2 = 0) const {
-    PaintCall call;
-    call.What = kind;
-    call.X = x;
-    call.Y = y;
-    call.X2 = x2;
-    call.Y2 = y2;
+    PaintCall call = MakeCall(kind, x, y, x2, y2);
     call.TextColour = TextColour;
     call.BackColour = BackColour;
     call.Pen = Pen;
@@ -108,12 +113,7 @@ public:
 
 private:
   static PaintCall Call(PaintCall::Kind kind, int x, int y, int x2, int y2, Colour fill) {
-    PaintCall call;
-    call.What = kind;
-    call.X = x;
-    call.Y = y;
-    call.X2 = x2;
-    call.Y2 = y2;
+    PaintCall call = MakeCall(kind, x, y, x2, y2);
     call.Fill = fill;
     return call;
   }

@@ -1,6 +1,7 @@
 // WM_CUT, WM_COPY and WM_PASTE, and their keys, through the real clipboard: CR LF there,
 // LF in the view.
 #include "tests/view/win32/ViewWindowFixture.h"
+#include "tests/view/win32/RawClipboard.h"
 
 #include <gtest/gtest.h>
 
@@ -9,19 +10,6 @@
 #include <vector>
 
 namespace {
-
-std::string RawClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-      text = bytes;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
 
 // Puts text on the clipboard as another program would, byte for byte.
 void PutRawClipboardText(const std::string& text) {

@@ -1,23 +1,11 @@
 // Cut, Copy and Paste of the view against the real clipboard.
 #include "editor/view/win32/SystemClipboard.h"
 #include "tests/view/ViewFakes.h"
+#include "tests/view/win32/RawClipboard.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string RawClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
-      text = bytes;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
 
 struct ClipboardView {
   FakeMeasurer Measurer;
