@@ -1,0 +1,94 @@
+// Ids of the editor's resources: menus, dialogs, their controls, the icon and the menu commands.
+// Plain #defines, because the resource compiler reads this file as well as C++.
+#pragma once
+
+// Menus, icon, dialogs.
+#define IDI_QUILVANE 128
+#define IDR_MAINMENU 129
+#define IDD_MAIN 131
+#define IDD_GOTO 102
+#define IDD_EDITOR_OPTIONS 107
+#define IDD_HOTKEYS 108
+#define IDD_ABOUT 109
+#define IDD_TOOLS 110
+#define IDD_FIND 111
+#define IDD_PROMPT 112
+#define IDD_LANGUAGES_PAGE 133
+#define IDD_COLORS_PAGE 134
+
+// Positions in the main menu that the shell replaces or copies at run time.
+#define MENU_POS_FILE 0
+#define MENU_POS_EDIT 1
+#define MENU_POS_TOOLS 4
+#define MENU_POS_FILE_RECENT 8
+
+// Labels and group boxes that the code never addresses.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+// Children of the main window.
+#define IDC_VIEW 104
+
+// Editor Options.
+#define IDC_REMOVE_TRAILING_WHITESPACE 1038
+#define IDC_NEWLINE_CRLF 1040
+#define IDC_NEWLINE_CR 1041
+#define IDC_NEWLINE_LF 1042
+#define IDC_AUTO_INDENT 1043
+#define IDC_TAB_WIDTH 1044
+#define IDC_MAX_RECENT_FILES 1045
+#define IDC_TIME_DATE_FORMAT 1047
+#define IDC_DEFAULT_EXTENTION 1049
+#define IDC_TIME_DATE_PREVIEW 1051
+#define IDC_SHOW_LINE_NUMBERS 1104
+#define IDC_TAB_INSERTS_SPACES 1113
+#define IDC_SHOW_WHITESPACE 1114
+
+// About box.
+#define IDC_ABOUT_TEXT 1103
+
+// Menu commands. The stored hotkey table names commands by these numbers, so they never change.
+#define ID_FILE_NEW 57600
+#define ID_FILE_OPEN 57601
+#define ID_FILE_SAVE 57603
+#define ID_FILE_SAVE_AS 32773
+#define ID_FILE_PRINT 57607
+#define ID_FILE_RECENT_DUMMY 32809
+#define ID_FILE_EXIT 32775
+#define ID_EDIT_UNDO 57643
+#define ID_EDIT_REDO 57644
+#define ID_EDIT_CUT 57635
+#define ID_EDIT_COPY 57634
+#define ID_EDIT_PASTE 57637
+#define ID_EDIT_DELETE 32782
+#define ID_EDIT_SELECT_ALL 32783
+#define ID_EDIT_LAST_CLIPBOARD 32812
+#define ID_EDIT_SWITCH_CLIPBOARD 32795
+#define ID_EDIT_INSERT_TIME_DATE 32794
+#define ID_EDIT_LOWER_CASE 32803
+#define ID_EDIT_UPPER_CASE 32804
+#define ID_EDIT_TITLE_CASE 32805
+#define ID_EDIT_TOGGLE_CASE 32810
+#define ID_SEARCH_FIND 32784
+#define ID_SEARCH_REPLACE 32786
+#define ID_SEARCH_FIND_NEXT 32785
+#define ID_SEARCH_FIND_PREVIOUS 32796
+#define ID_SEARCH_GOTO_LINE 32793
+#define ID_BOOKMARKS_TOGGLE 32788
+#define ID_BOOKMARKS_NEXT 32789
+#define ID_BOOKMARKS_PREVIOUS 32790
+#define ID_BOOKMARKS_CLEAR_ALL 32791
+#define ID_TOOLS_EDIT_TOOLS 32792
+#define ID_OPTIONS_FONT 32800
+#define ID_OPTIONS_EDITOR 32798
+#define ID_OPTIONS_HOTKEYS 32799
+#define ID_OPTIONS_SYNTAX_COLORING 32797
+#define ID_OPTIONS_WORD_WRAP 32811
+#define ID_HELP_CONTENTS 32801
+#define ID_HELP_ABOUT 32802
+// The platform's help command, which also opens the help file.
+#define ID_HELP 57670
+
+// Recent-file and tool items take their ids from here upward.
+#define ID_DYNAMIC_FIRST 40000
