@@ -60,6 +60,7 @@ public:
   // The stored options of the find dialog.
   bool AllowEscapedChars;
   bool CloseDialogOnFind;
+  // The view's options.
   bool ShowLineNumbers;
   bool TabInsertsSpaces;
   bool ShowWhitespace;
@@ -77,7 +78,8 @@ private:
   // which is handed out through openFilterIndex.
   void Exchange(SettingsFile& file, int& openFilterIndex);
   void ExchangeCustomColors(SettingsFile& file);
-  // What files older than version reached gain; addSchemes: the four built-in schemes.
+  // What a file of this version lacks (version 1 for a first run); addSchemes: append the
+  // four built-in schemes.
   void ApplyAdditions(int version, bool addSchemes);
   void AddHotkey(uint16_t key, int modifiers, uint16_t command);
   void AddCharacterMapTool();

@@ -225,6 +225,17 @@ TEST_F(AppSettingsTest, EveryFieldSurvivesSavingAndLoading) {
   EXPECT_TRUE(loaded.WordWrap);
 }
 
+TEST_F(AppSettingsTest, ACurrentFileGainsNothing) {
+  AppSettings& loaded = LoadText(OldFile(10));
+  EXPECT_TRUE(Scene.Reporter.Errors.empty());
+  EXPECT_EQ(loaded.Hotkeys.Entries.size(), 2u);
+  EXPECT_EQ(SchemeNames(), (Strings{"Mine"}));
+  ASSERT_EQ(loaded.Tools.size(), 1u);
+  EXPECT_TRUE(loaded.Tools[0].IsFilter);
+  EXPECT_EQ(loaded.OpenFilterName, "cpp");
+  EXPECT_EQ(SavedText(), OldFile(10));
+}
+
 TEST_F(AppSettingsTest, AVersionFiveFileHasNoWordWrapAndSavingAddsIt) {
   AppSettings& loaded = LoadText(OldFile(5));
   EXPECT_TRUE(Scene.Reporter.Errors.empty());
