@@ -116,6 +116,8 @@ public:
   void FontChanged();
   int LineWidth(int line);
   int GetWidestLine() const { return WidestLine; }
+  // 1 to MaxTabWidth characters; other values are not taken.
+  static constexpr int MaxTabWidth = 256;
   void SetTabWidth(int width);
   int GetTabWidth() const { return TabWidth; }
   void SetWordWrap(bool flag);

@@ -164,9 +164,10 @@ void TextView::SetWordWrap(bool flag) {
 }
 
 // Soft breaks stay where they are: only widths follow the new tab stops. A width below one
-// character would put every tab stop at the line start, so it is not taken.
+// character would put every tab stop at the line start, and a huge one (a damaged settings
+// file) would overflow the pixel widths, so neither is taken.
 void TextView::SetTabWidth(int width) {
-  if (width < 1 || width == TabWidth) return;
+  if (width < 1 || width > MaxTabWidth || width == TabWidth) return;
   TabWidth = width;
   InvalidateAllWidths();
   SetScrollX(OffsetX);

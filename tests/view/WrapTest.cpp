@@ -252,6 +252,7 @@ TEST_F(Wrap, TabWidthRemeasuresLinesButKeepsTheBreaks) {
   Host.Clear();
   View.SetTabWidth(8);
   View.SetTabWidth(0);
+  View.SetTabWidth(1000000000);
   EXPECT_EQ(View.GetTabWidth(), 8);
   EXPECT_TRUE(Host.Events.empty());
 }
