@@ -4,8 +4,10 @@
 #include <string>
 
 // Reads the whole file while other programs may keep reading and writing it. The text ends
-// at the first zero byte; with normalize, CR LF and lone CR become LF.
-std::string ReadTextFile(const std::string& path, bool normalize);
+// at the first zero byte; with normalize, CR LF and lone CR become LF. A caller that passes
+// heldNulByte learns whether the file was cut there: saving such a text over the file would
+// destroy everything behind the zero byte.
+std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte = nullptr);
 
 // Replaces the file's content with text in one piece. The text goes to a temporary file
 // beside it first, so a failed write leaves the old file as it was; an existing file keeps

@@ -41,13 +41,15 @@ void WriteAll(int descriptor, const std::string& text, const std::string& path) 
 
 }  // namespace
 
-std::string ReadTextFile(const std::string& path, bool normalize) {
+std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte) {
   FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file) ThrowFileError(path);
   std::string text(static_cast<std::size_t>(FileLength(file.get(), path)), '\0');
   text.resize(std::fread(&text[0], 1, text.size(), file.get()));
   if (std::ferror(file.get())) ThrowFileError(path);
-  text.resize(text.find('\0') == std::string::npos ? text.size() : text.find('\0'));
+  const std::size_t zero = text.find('\0');
+  if (heldNulByte) *heldNulByte = zero != std::string::npos;
+  if (zero != std::string::npos) text.resize(zero);
   if (normalize) NormalizeLineEnds(text);
   return text;
 }

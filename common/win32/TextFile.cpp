@@ -83,7 +83,7 @@ DWORD WritableAttributes(const std::string& path) {
 
 }  // namespace
 
-std::string ReadTextFile(const std::string& path, bool normalize) {
+std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte) {
   FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen()) ThrowLastError(path);
@@ -96,6 +96,7 @@ std::string ReadTextFile(const std::string& path, bool normalize) {
     ThrowLastError(path);
   text.resize(read);
   const std::size_t zero = text.find('\0');
+  if (heldNulByte) *heldNulByte = zero != std::string::npos;
   if (zero != std::string::npos) text.resize(zero);
   if (normalize) NormalizeLineEnds(text);
   return text;

@@ -22,6 +22,26 @@ TEST_F(TextFileTest, ReadStopsAtTheFirstZeroByte) {
   EXPECT_EQ("ab\n", ReadTextFile(Scratch.Path("z.txt"), true));
 }
 
+TEST_F(TextFileTest, ReadTellsWhetherTheFileHeldAZeroByte) {
+  Scratch.WriteBytes("z.txt", std::string("ab\0cd\0", 6));
+  Scratch.WriteBytes("t.txt", "ab\r\ncd");
+  bool heldNulByte = false;
+  EXPECT_EQ("ab", ReadTextFile(Scratch.Path("z.txt"), false, &heldNulByte));
+  EXPECT_TRUE(heldNulByte);
+  EXPECT_EQ("ab\ncd", ReadTextFile(Scratch.Path("t.txt"), true, &heldNulByte));
+  EXPECT_FALSE(heldNulByte);
+}
+
+TEST_F(TextFileTest, AZeroByteFirstGivesAnEmptyTextThatIsNotMistakenForAnEmptyFile) {
+  Scratch.WriteBytes("z.txt", std::string("\0abc", 4));
+  Scratch.WriteBytes("empty.txt", "");
+  bool heldNulByte = false;
+  EXPECT_EQ("", ReadTextFile(Scratch.Path("z.txt"), true, &heldNulByte));
+  EXPECT_TRUE(heldNulByte);
+  EXPECT_EQ("", ReadTextFile(Scratch.Path("empty.txt"), true, &heldNulByte));
+  EXPECT_FALSE(heldNulByte);
+}
+
 TEST_F(TextFileTest, ReadOfAnEmptyFileIsEmpty) {
   Scratch.WriteBytes("empty.txt", "");
   EXPECT_EQ("", ReadTextFile(Scratch.Path("empty.txt"), true));

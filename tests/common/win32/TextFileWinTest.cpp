@@ -99,6 +99,16 @@ TEST_F(TextFileWinTest, ReadsAFileThatAnotherHandleHoldsOpenForWriting) {
   CloseHandle(writer);
 }
 
+TEST_F(TextFileWinTest, ReadTellsWhetherTheFileHeldAZeroByte) {
+  Scratch.WriteBytes("t.txt", std::string("a\r\nb\0\r\nrest", 10));
+  bool heldNulByte = false;
+  EXPECT_EQ("a\nb", ReadTextFile(Path(), true, &heldNulByte));
+  EXPECT_TRUE(heldNulByte);
+  Scratch.WriteBytes("t.txt", "a\r\nb");
+  EXPECT_EQ("a\nb", ReadTextFile(Path(), true, &heldNulByte));
+  EXPECT_FALSE(heldNulByte);
+}
+
 TEST_F(TextFileWinTest, ReadOfALockedFileReportsThePlatformError) {
   Scratch.WriteBytes("t.txt", "x");
   const HANDLE locker = Open(GENERIC_READ, 0);
