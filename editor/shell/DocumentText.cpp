@@ -1,0 +1,67 @@
+// The texts of a document: its names, caption, written line breaks, recent items and messages.
+#include "editor/shell/DocumentText.h"
+
+#include "common/LineEnds.h"
+#include "common/Paths.h"
+
+namespace {
+
+const char UntitledTitle[] = "Untitled";
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace
+
+std::string UntitledName(const std::string& defaultExtension) {
+  if (defaultExtension.empty()) return UntitledTitle;
+  return std::string(UntitledTitle) + "." + defaultExtension;
+}
+
+bool IsUntitled(const std::string& path) {
+  return path == UntitledTitle || StartsWith(path, std::string(UntitledTitle) + ".");
+}
+
+std::string CaptionText(const std::string& path, bool modified, bool readOnly) {
+  std::string caption = path;
+  if (modified) caption += "*";
+  if (readOnly) caption += " [Read Only]";
+  return caption;
+}
+
+std::string ToNewLineType(std::string text, int newLineType) {
+  if (newLineType == 0) return ToCrLf(text);
+  if (newLineType == 1) LineFeedsToCarriageReturns(text);
+  return text;
+}
+
+std::string RecentItemText(int index, const std::string& path) {
+  if (index >= 0 && index < 10) return "&" + std::to_string(index) + " " + path;
+  if (index >= 10 && index < 36) return std::string("&") + static_cast<char>(index + 55) + " " + path;
+  return path;
+}
+
+std::string OpenDialogPath(const std::string& chosen, const std::string& defaultExtension, const PathExists& exists) {
+  if (HasExtension(chosen) || defaultExtension.empty() || exists(chosen)) return chosen;
+  return chosen + "." + defaultExtension;
+}
+
+std::string MissingFileMessage(const std::string& path) {
+  return "File '" + path + "' does not exist.";
+}
+
+std::string ReadOnlyTargetMessage(const std::string& path) {
+  return "You cannot save over read only file:\n" + path +
+         "\n\nYou must save this file with a different name or make the file on disk writeable.";
+}
+
+std::string BinaryFileMessage(const std::string& path) {
+  return "File '" + path +
+         "' contains binary data (NUL bytes). It was opened read-only so that it cannot be overwritten.";
+}
+
+std::string ExternalChangeQuestion(const std::string& path, bool modified) {
+  return "File '" + path + "' has been modified externally." +
+         (modified ? "\n\nDo you want to reload the file and lose your changes?" : "\n\nDo you want to reload the file?");
+}

@@ -1,0 +1,35 @@
+// The texts a document shows and is written as: untitled name, caption, line breaks for the
+// file, the Recent popup's items, the Open dialog's name and the messages that name a file.
+#pragma once
+
+#include <functional>
+#include <string>
+
+// "Untitled", then "." and the extension unless it is empty.
+std::string UntitledName(const std::string& defaultExtension);
+// A path that begins with "Untitled." or is "Untitled" (letter case counts).
+bool IsUntitled(const std::string& path);
+
+// The path, "*" when modified, " [Read Only]" when read-only; no program name.
+std::string CaptionText(const std::string& path, bool modified, bool readOnly);
+
+// The editor's LF text as the file is written: newLineType 0 writes CR LF, 1 CR, any other
+// value LF.
+std::string ToNewLineType(std::string text, int newLineType);
+
+// The Recent popup's item for position index (0-based): "&0 path" to "&9 path", then
+// "&A path" to "&Z path", then the bare path.
+std::string RecentItemText(int index, const std::string& path);
+
+// Whether a file or folder exists at a path; the platform supplies it.
+using PathExists = std::function<bool(const std::string& path)>;
+// The file the Open dialog's choice names. A name without an extension gets "." and the
+// default extension, unless a file of that very name exists: choosing Makefile opens it.
+std::string OpenDialogPath(const std::string& chosen, const std::string& defaultExtension, const PathExists& exists);
+
+// The messages of opening and saving, each naming the file.
+std::string MissingFileMessage(const std::string& path);
+std::string ReadOnlyTargetMessage(const std::string& path);
+std::string BinaryFileMessage(const std::string& path);
+// The reload question after another program changed the file.
+std::string ExternalChangeQuestion(const std::string& path, bool modified);
