@@ -359,6 +359,25 @@ TEST_F(DialogTest, MainWindowIsAResizableCaptionedDialogWithTheMenuAndNoControls
   EXPECT_EQ(words[9], 0x8000);
 }
 
+TEST_F(DialogTest, MainWindowShowsItsMenuBarInOneRowWithTheIcon) {
+  Create(IDD_MAIN);
+  const auto big = static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(IDI_QUILVANE), IMAGE_ICON, 32, 32, 0));
+  const auto small = static_cast<HICON>(LoadImageA(Module(), MAKEINTRESOURCEA(IDI_QUILVANE), IMAGE_ICON, 16, 16, 0));
+  SendMessageA(Dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  SendMessageA(Dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  ShowAndPaint();
+  EXPECT_FALSE(SaveScreenshot(CaptureWindow(Dialog), "MainWindow.png").empty());
+  MENUBARINFO first = {}, last = {};
+  first.cbSize = last.cbSize = sizeof first;
+  ASSERT_TRUE(GetMenuBarInfo(Dialog, OBJID_MENU, 1, &first));
+  ASSERT_TRUE(GetMenuBarInfo(Dialog, OBJID_MENU, 7, &last));
+  EXPECT_EQ(first.rcBar.top, last.rcBar.top);
+  DestroyWindow(Dialog);
+  Dialog = nullptr;
+  DestroyIcon(big);
+  DestroyIcon(small);
+}
+
 TEST_F(DialogTest, EditorOptionsHasEveryControlInTabOrder) {
   Create(IDD_EDITOR_OPTIONS);
   EXPECT_EQ(Caption(), "Editor Options");
