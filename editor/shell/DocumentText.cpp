@@ -12,6 +12,17 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
 }
 
+// A menu takes "&" as the mark of the next letter; "&&" shows one "&".
+std::string MenuEscaped(const std::string& text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    if (c == '&') escaped += '&';
+    escaped += c;
+  }
+  return escaped;
+}
+
 }  // namespace
 
 std::string UntitledName(const std::string& defaultExtension) {
@@ -37,9 +48,10 @@ std::string ToNewLineType(std::string text, int newLineType) {
 }
 
 std::string RecentItemText(int index, const std::string& path) {
-  if (index >= 0 && index < 10) return "&" + std::to_string(index) + " " + path;
-  if (index >= 10 && index < 36) return std::string("&") + static_cast<char>(index + 55) + " " + path;
-  return path;
+  const std::string shown = MenuEscaped(path);
+  if (index >= 0 && index < 10) return "&" + std::to_string(index) + " " + shown;
+  if (index >= 10 && index < 36) return std::string("&") + static_cast<char>(index + 55) + " " + shown;
+  return shown;
 }
 
 std::string OpenDialogPath(const std::string& chosen, const std::string& defaultExtension, const PathExists& exists) {

@@ -18,7 +18,8 @@ std::string CaptionText(const std::string& path, bool modified, bool readOnly);
 std::string ToNewLineType(std::string text, int newLineType);
 
 // The Recent popup's item for position index (0-based): "&0 path" to "&9 path", then
-// "&A path" to "&Z path", then the bare path.
+// "&A path" to "&Z path", then the bare path. An "&" of the path is doubled, so that the
+// menu shows it instead of taking the letter after it as the item's mnemonic.
 std::string RecentItemText(int index, const std::string& path);
 
 // Whether a file or folder exists at a path; the platform supplies it.

@@ -94,13 +94,4 @@ TEST(LeadingDecimal, NumbersBeyondIntAreHeldAtItsLimits) {
   EXPECT_EQ(LeadingDecimal("-99999999999999999999999"), INT_MIN);
 }
 
-TEST(CommandLineHelpText, ExplainsTheFlagWithATabAndEndsWithoutANewLine) {
-  const std::string text = CommandLineHelpText();
-  EXPECT_EQ(text.rfind("Quilvane command line usage:\n", 0), 0u);
-  EXPECT_NE(text.find("\n\nExplanation of flags:\n    -GL\t Go to the specified line number\n\n"), std::string::npos);
-  EXPECT_NE(text.find("    Quilvane C:\\Dev\\Source\\MyApplication.cpp\n"), std::string::npos);
-  const std::string last = "    Quilvane MyApplication.cpp -GL 27";
-  EXPECT_EQ(text.substr(text.size() - last.size()), last);
-}
-
 }  // namespace
