@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -20,7 +21,11 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
   throw FileError{path, static_cast<unsigned long>(errno)};
 }
 
+// A folder opens for reading here but has no length to speak of.
 long FileLength(std::FILE* file, const std::string& path) {
+  struct stat status {};
+  if (fstat(fileno(file), &status) != 0) ThrowFileError(path);
+  if (!S_ISREG(status.st_mode)) throw FileError{path, static_cast<unsigned long>(EISDIR)};
   if (std::fseek(file, 0, SEEK_END) != 0) ThrowFileError(path);
   const long length = std::ftell(file);
   if (length < 0 || std::fseek(file, 0, SEEK_SET) != 0) ThrowFileError(path);

@@ -58,6 +58,17 @@ TEST_F(TextFileTest, ReadOfAMissingFileThrowsFileErrorNamingIt) {
   }
 }
 
+TEST_F(TextFileTest, ReadOfAFolderThrowsFileErrorNamingIt) {
+  const std::string path = Scratch.Root().string();
+  try {
+    ReadTextFile(path, true);
+    FAIL() << "no FileError";
+  } catch (const FileError& error) {
+    EXPECT_EQ(path, error.FileName);
+    EXPECT_NE(0u, error.Code);
+  }
+}
+
 TEST_F(TextFileTest, WriteCreatesAndReplacesWithoutLeftovers) {
   const std::string path = Scratch.Path("w.txt");
   WriteTextFile(path, "first\r\n");
