@@ -1,0 +1,318 @@
+// The document on the main window: new, open, save, save as, the save question, the caption,
+// the watch for changes by other programs, dropped files and the Recent popup.
+#include "common/FileError.h"
+#include "common/Paths.h"
+#include "common/TextFile.h"
+#include "common/win32/FileSystem.h"
+#include "editor/resources/resource.h"
+#include "editor/shell/AppSettings.h"
+#include "editor/shell/DocumentText.h"
+#include "editor/shell/OpenFilter.h"
+#include "editor/shell/TrailingBlanks.h"
+#include "editor/shell/win32/FileErrorMessage.h"
+#include "editor/shell/win32/MainWindow.h"
+
+#include <algorithm>
+
+namespace {
+
+// The wait cursor for as long as a file operation runs.
+class WaitCursorScope {
+public:
+  WaitCursorScope() : Previous(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  ~WaitCursorScope() { SetCursor(Previous); }
+  WaitCursorScope(const WaitCursorScope&) = delete;
+  WaitCursorScope& operator=(const WaitCursorScope&) = delete;
+
+private:
+  HCURSOR Previous;
+};
+
+// Resets a flag when the scope ends, however it ends.
+class FlagScope {
+public:
+  explicit FlagScope(bool& flag) : Flag(flag) { Flag = true; }
+  ~FlagScope() { Flag = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+  bool& Flag;
+};
+
+bool SamePath(const std::string& first, const std::string& second) {
+  return lstrcmpiA(first.c_str(), second.c_str()) == 0;
+}
+
+// Absolute, and every component with its long name.
+std::string FullLongPath(const std::string& path) {
+  char full[MAX_PATH];
+  const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+  if (length == 0 || length >= sizeof full) return path;
+  char longPath[MAX_PATH];
+  const DWORD longLength = GetLongPathNameA(full, longPath, sizeof longPath);
+  if (longLength == 0 || longLength >= sizeof longPath) return full;
+  return longPath;
+}
+
+// A path that the platform's own search finds under the same name: absolute and complete,
+// so that the Recent list never holds relative or untitled names.
+bool IsResolvedPath(const std::string& path) {
+  char found[MAX_PATH];
+  const DWORD length = SearchPathA(nullptr, path.c_str(), nullptr, sizeof found, found, nullptr);
+  return length > 0 && length < sizeof found && SamePath(found, path);
+}
+
+// The common dialogs take "|" separated filters as NUL separated ones.
+std::string DialogFilter(std::string filter) {
+  std::replace(filter.begin(), filter.end(), '|', '\0');
+  return filter;
+}
+
+constexpr size_t DialogPathSize = 4096;
+
+std::string CutFileQuestion(const std::string& path) {
+  return "File '" + path +
+         "' contains binary data (NUL bytes) behind the text shown. Saving over it keeps only the text "
+         "before the first NUL byte and loses the rest.\n\nDo you want to save over it anyway?";
+}
+
+}  // namespace
+
+int MainWindow::ShowMessage(const std::string& text, const char* caption, UINT type) {
+  return MessageBoxA(Handle, text.c_str(), caption, type);
+}
+
+void MainWindow::ShowFileError(const FileError& error, bool reading) {
+  ShowMessage(FileErrorMessage(error, reading ? FileAccess::Read : FileAccess::Write), "Error", MB_OK | MB_ICONERROR);
+}
+
+void MainWindow::OpenStartupDocument() {
+  const std::string& name = Options.fileName;
+  bool opened = false;
+  if (name.empty())
+    opened = LoadDocument(UntitledName(Settings.DefaultExtention), true);
+  else if (FileExists(name))
+    opened = LoadDocument(FullLongPath(name), false, true);
+  else
+    opened = LoadDocument(name, true);
+  if (!opened) LoadDocument(UntitledName(Settings.DefaultExtention), true);
+  if (Options.gotoLine > 0) View.GotoHardLine(Options.gotoLine - 1);
+}
+
+void MainWindow::NewDocument() {
+  if (AskSaveModified()) LoadDocument(UntitledName(Settings.DefaultExtention), true);
+}
+
+void MainWindow::OpenDocumentDialog() {
+  if (!AskSaveModified()) return;
+  const std::string filter = DialogFilter(BuildOpenFilter(Settings.Languages));
+  std::string file(DialogPathSize, '\0');
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Handle;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = static_cast<DWORD>(FilterIndex(Settings.Languages, Settings.OpenFilterName));
+  dialog.lpstrFile = &file[0];
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  const bool confirmed = GetOpenFileNameA(&dialog) != FALSE;
+  Settings.OpenFilterName = FilterName(Settings.Languages, static_cast<int>(dialog.nFilterIndex));
+  if (!confirmed) return;
+  const std::string chosen = file.c_str();
+  LoadDocument(OpenDialogPath(chosen, Settings.DefaultExtention, [](const std::string& path) { return FileExists(path); }),
+               false);
+}
+
+bool MainWindow::SaveDocument() {
+  if (!View.IsModified()) return true;
+  if (IsUntitled(currentPath) || !FileExists(currentPath)) return SaveDocumentAs();
+  return WriteDocument(currentPath);
+}
+
+bool MainWindow::SaveDocumentAs() {
+  const std::string filter = DialogFilter("ASCII Text|*.*||");
+  std::string file = currentPath;
+  file.resize(std::max(DialogPathSize, file.size() + 1), '\0');
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = Handle;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = &file[0];
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrDefExt = Settings.DefaultExtention.empty() ? nullptr : Settings.DefaultExtention.c_str();
+  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (!GetSaveFileNameA(&dialog)) return false;
+  return WriteDocument(file.c_str());
+}
+
+bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
+  WaitCursorScope wait;
+  if (!isNew && !FileExists(path)) {
+    if (!quiet) ShowMessage(MissingFileMessage(path), "Error", MB_OK | MB_ICONERROR);
+    Settings.RecentFiles.Remove(path);
+    return false;
+  }
+  UpdateWindow(Handle);
+  std::string text;
+  bool heldNulByte = false;
+  if (!isNew) {
+    try {
+      text = ReadTextFile(path, true, &heldNulByte);
+    } catch (const FileError& error) {
+      if (!quiet) ShowFileError(error, true);
+      return false;
+    }
+  }
+  const std::string newPath = path;  // path may be currentPath itself
+  View.SetText("");
+  View.SetModified(false);
+  cutAtNulByte = heldNulByte;
+  SetDocumentPath(newPath);
+  if (!isNew) {
+    View.SetText(std::move(text));
+    View.SetModified(false);
+    View.SetReadOnly(ShouldBeReadOnly(IsReadOnly(newPath)));
+  } else {
+    View.SetReadOnly(false);
+  }
+  UpdateCaption();
+  View.ClearUndo();
+  existsOnDisk = !isNew && FileExists(newPath);
+  if (existsOnDisk) lastWriteTime = GetFileWriteTime(newPath);
+  if (heldNulByte) ShowMessage(BinaryFileMessage(newPath), "Quilvane", MB_OK | MB_ICONWARNING);
+  return true;
+}
+
+bool MainWindow::ShouldBeReadOnly(bool fileReadOnly) const {
+  return fileReadOnly || cutAtNulByte;
+}
+
+bool MainWindow::ConfirmCuttingFile(const std::string& path) {
+  if (!cutAtNulByte || !SamePath(FullLongPath(path), FullLongPath(currentPath))) return true;
+  return ShowMessage(CutFileQuestion(currentPath), "Save File", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
+// A failed write keeps the document modified and reports false, so that no question that
+// asked for the save goes on to discard the text.
+bool MainWindow::WriteDocument(const std::string& path) {
+  if (FileExists(path) && IsReadOnly(path)) {
+    ShowMessage(ReadOnlyTargetMessage(path), "Error", MB_OK | MB_ICONERROR);
+    return false;
+  }
+  if (!ConfirmCuttingFile(path)) return false;
+  WaitCursorScope wait;
+  if (Settings.RemoveTrailingWhitespaceOnSave) RemoveTrailingBlanks(View);
+  try {
+    WriteTextFile(path, ToNewLineType(View.GetText(NewLineLf), Settings.NewLineType));
+  } catch (const FileError& error) {
+    ShowFileError(error, false);
+    return false;
+  }
+  // The file now holds all of the text: nothing is left behind a NUL byte.
+  cutAtNulByte = false;
+  View.SetModified(false);
+  SetDocumentPath(path);
+  View.SetReadOnly(IsReadOnly(path));
+  UpdateCaption();
+  existsOnDisk = true;
+  lastWriteTime = GetFileWriteTime(path);
+  return true;
+}
+
+bool MainWindow::AskSaveModified() {
+  if (!View.IsModified()) return true;
+  switch (ShowMessage("Save modified file?", "Save File", MB_YESNOCANCEL | MB_ICONWARNING)) {
+  case IDYES: return SaveDocument();
+  case IDNO: return true;
+  default: return false;
+  }
+}
+
+void MainWindow::SetDocumentPath(const std::string& path) {
+  currentPath = path;
+  View.SetLanguage(Settings.Languages.FindByExtension(ExtensionOf(path)));
+  UpdateCaption();
+  if (FileExists(path) && IsResolvedPath(path)) Settings.RecentFiles.Add(path);
+}
+
+void MainWindow::UpdateCaption() {
+  titleShowsModified = View.IsModified();
+  SetWindowTextA(Handle, CaptionText(currentPath, titleShowsModified, View.IsReadOnly()).c_str());
+}
+
+void MainWindow::CheckExternalChange() {
+  if (!existsOnDisk || checkingExternalChange) return;
+  FlagScope checking(checkingExternalChange);
+  const DWORD attributes = GetFileAttributesA(currentPath.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    existsOnDisk = false;
+    return;
+  }
+  const bool readOnly = ShouldBeReadOnly((attributes & FILE_ATTRIBUTE_READONLY) != 0);
+  if (readOnly != View.IsReadOnly()) {
+    View.SetReadOnly(readOnly);
+    UpdateCaption();
+  }
+  if (GetFileWriteTime(currentPath) <= lastWriteTime) return;
+  const int answer = ShowMessage(ExternalChangeQuestion(currentPath, View.IsModified()), "Reload File",
+                                 MB_YESNO | MB_ICONQUESTION);
+  if (answer == IDYES)
+    ReloadAfterExternalChange();
+  else
+    lastWriteTime = GetFileWriteTime(currentPath);
+}
+
+// The caret goes back to its line and column, clamped to the new text; the scroll position stays.
+void MainWindow::ReloadAfterExternalChange() {
+  int line = View.LineFromPosition(View.Caret());
+  int offset = View.Caret() - View.LineStart(line);
+  const int top = View.TopLine();
+  const int scrollX = View.ScrollX();
+  if (!LoadDocument(currentPath, false)) return;
+  View.SetTopLine(top);
+  View.SetScrollX(scrollX);
+  if (IsIconic(Handle)) ShowWindow(Handle, SW_SHOWNOACTIVATE);
+  line = std::min(line, View.LineCount() - 1);
+  offset = std::min(offset, View.LineLength(line));
+  const int caret = View.LineStart(line) + offset;
+  View.SetSelection(caret, caret, ScrollNone);
+}
+
+void MainWindow::OpenDroppedFiles(HDROP drop) {
+  char path[MAX_PATH + 1] = "";
+  const UINT length = DragQueryFileA(drop, 0, path, sizeof path);
+  DragFinish(drop);
+  if (length == 0 || length >= sizeof path) return;
+  if (AskSaveModified()) LoadDocument(path, false);
+}
+
+bool MainWindow::OpenRecent(unsigned id) {
+  const auto item = std::find(RecentIds.begin(), RecentIds.end(), id);
+  if (item == RecentIds.end()) return false;
+  const auto index = static_cast<size_t>(item - RecentIds.begin());
+  const auto& paths = Settings.RecentFiles.Paths();
+  if (index >= paths.size()) return true;
+  const std::string path = paths[index];  // opening changes the list
+  if (AskSaveModified()) LoadDocument(path, false);
+  return true;
+}
+
+void MainWindow::BuildRecentPopup() {
+  for (unsigned id : RecentIds) CommandIds.Release(id);
+  RecentIds.clear();
+  HMENU popup = CreatePopupMenu();
+  const auto& paths = Settings.RecentFiles.Paths();
+  for (size_t index = 0; index < paths.size(); ++index) {
+    const unsigned id = CommandIds.Allocate();
+    RecentIds.push_back(id);
+    AppendMenuA(popup, MF_STRING, id, RecentItemText(static_cast<int>(index), paths[index]).c_str());
+  }
+  HMENU file = GetSubMenu(GetMenu(Handle), MENU_POS_FILE);
+  char text[64] = "";
+  GetMenuStringA(file, MENU_POS_FILE_RECENT, text, sizeof text, MF_BYPOSITION);
+  // Replacing the item destroys the popup it held.
+  ModifyMenuA(file, MENU_POS_FILE_RECENT, MF_BYPOSITION | MF_POPUP | MF_STRING | (paths.empty() ? MF_GRAYED : MF_ENABLED),
+              reinterpret_cast<UINT_PTR>(popup), text);
+}

@@ -1,0 +1,327 @@
+// The main window's life: creation of its children, layout, sizes, the status bar, command
+// dispatch, the keyboard's route and the orderly shutdown.
+#include "editor/shell/win32/MainWindow.h"
+
+#include "editor/resources/resource.h"
+#include "editor/shell/AppSettings.h"
+#include "editor/shell/win32/LogFontRecord.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int StatusBarId = 0xE801;
+constexpr int CaretStatusWidth = 100;
+constexpr UINT_PTR FileWatchTimer = 1;
+constexpr UINT FileWatchPeriod = 1000;
+
+RECT ChildRect(HWND child, HWND parent) {
+  RECT rect;
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// A fresh copy of the main menu's Edit popup, for the view's context menu.
+HMENU LoadEditPopup(HINSTANCE instance) {
+  HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
+  if (!menu) return nullptr;
+  HMENU popup = GetSubMenu(menu, MENU_POS_EDIT);
+  RemoveMenu(menu, MENU_POS_EDIT, MF_BYPOSITION);  // detaches the popup without destroying it
+  DestroyMenu(menu);
+  return popup;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const CommandLineOptions& options, AppSettings& settings)
+    : Options(options), Settings(settings) {}
+
+MainWindow::~MainWindow() {
+  if (Handle) DestroyWindow(Handle);
+}
+
+bool MainWindow::Create(HINSTANCE instance, int showCommand) {
+  Instance = instance;
+  CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+  if (!Handle || !View.Window()) return false;
+  ShowWindow(Handle, StartShowCommand >= 0 ? StartShowCommand : showCommand);
+  UpdateWindow(Handle);
+  SetFocus(View.Window());
+  OpenStartupDocument();
+  return true;
+}
+
+INT_PTR CALLBACK MainWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(window, DWLP_USER, lParam);
+    reinterpret_cast<MainWindow*>(lParam)->Handle = window;
+  }
+  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, DWLP_USER));
+  if (!self) return FALSE;
+  LRESULT result = 0;
+  if (!self->HandleMessage(message, wParam, lParam, result)) return FALSE;
+  SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+  return TRUE;
+}
+
+bool MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+  case WM_INITDIALOG:
+    if (!Initialise()) DestroyWindow(Handle);
+    return true;
+  case WM_CLOSE:
+    if (AskSaveModified()) DestroyWindow(Handle);
+    return true;
+  case WM_QUERYENDSESSION:
+    result = AskSaveModified() ? TRUE : FALSE;
+    return true;
+  case WM_DESTROY:
+    OnDestroy();
+    return true;
+  case WM_NCDESTROY:
+    Handle = nullptr;
+    PostQuitMessage(0);
+    return false;
+  case WM_SIZE:
+    OnSize(wParam);
+    return true;
+  case WM_EXITSIZEMOVE:
+    OnExitSizeMove();
+    return true;
+  case WM_PAINT:
+    return PaintMinimised();
+  case WM_INITMENU:
+    if (reinterpret_cast<HMENU>(wParam) == GetMenu(Handle)) OnInitMenu(reinterpret_cast<HMENU>(wParam));
+    return true;
+  case WM_INITMENUPOPUP:
+    if (reinterpret_cast<HMENU>(wParam) == ContextMenu) UpdateEditStates(ContextMenu);
+    return true;
+  case WM_ENTERMENULOOP:
+    // No caret blinks while the menu bar is open.
+    if (!wParam && GetFocus() == View.Window()) View.FocusChanged(false);
+    return true;
+  case WM_EXITMENULOOP:
+    if (!wParam && GetFocus() == View.Window()) View.FocusChanged(true);
+    return true;
+  case WM_COMMAND:
+    return OnCommand(wParam, lParam);
+  case WM_TIMER:
+    if (wParam == FileWatchTimer) CheckExternalChange();
+    return true;
+  case WM_DROPFILES:
+    OpenDroppedFiles(reinterpret_cast<HDROP>(wParam));
+    return true;
+  case WM_HELP:
+    // F1 is a hotkey of the menu's help command; the platform's help request is swallowed.
+    result = TRUE;
+    return true;
+  default:
+    return false;
+  }
+}
+
+bool MainWindow::Initialise() {
+  Icon = static_cast<HICON>(LoadImageA(Instance, MAKEINTRESOURCEA(IDI_QUILVANE), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  SendMessageA(Handle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Icon));
+  SendMessageA(Handle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Icon));
+  caretStatusValid = false;
+  wasMaximized = false;
+  if (!CreateChildren()) return false;
+  Layout();
+  Settings.Load();
+  Settings.ApplyToView(View);
+  ContextMenu = LoadEditPopup(Instance);
+  View.SetContextMenu(ContextMenu);
+  WriteHotkeyTexts();
+  OnInitMenu(GetMenu(Handle));
+  ApplySavedPlacement();
+  SetTimer(Handle, FileWatchTimer, FileWatchPeriod, nullptr);
+  DragAcceptFiles(Handle, TRUE);
+  return true;
+}
+
+bool MainWindow::CreateChildren() {
+  RECT client;
+  GetClientRect(Handle, &client);
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL | WS_TABSTOP;
+  if (!View.CreateView(Handle, client, style, WS_EX_CLIENTEDGE, IDC_VIEW, nullptr, nullptr)) return false;
+  StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBarId)), Instance, nullptr);
+  if (!StatusBar) return false;
+  int parts[2] = {CaretStatusWidth, -1};
+  SendMessageA(StatusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  return true;
+}
+
+void MainWindow::ApplySavedPlacement() {
+  const RectRecord& saved = Settings.WinPos;
+  const bool empty = saved.left == 0 && saved.top == 0 && saved.right == 0 && saved.bottom == 0;
+  if (!Settings.Maximized && empty) return;
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(Handle, &placement);
+  if (!empty) placement.rcNormalPosition = RECT{saved.left, saved.top, saved.right, saved.bottom};
+  // The window takes its normal rectangle while still hidden; showing it maximised then
+  // keeps that rectangle as the one to restore.
+  placement.showCmd = SW_HIDE;
+  SetWindowPlacement(Handle, &placement);
+  StartShowCommand = Settings.Maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+}
+
+void MainWindow::StorePlacement() {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(Handle, &placement)) return;
+  Settings.Maximized = placement.showCmd == SW_SHOWMAXIMIZED;
+  const RECT& normal = placement.rcNormalPosition;
+  Settings.WinPos.left = normal.left;
+  Settings.WinPos.top = normal.top;
+  Settings.WinPos.right = normal.right;
+  Settings.WinPos.bottom = normal.bottom;
+}
+
+void MainWindow::OnDestroy() {
+  KillTimer(Handle, FileWatchTimer);
+  StorePlacement();
+  Settings.Save();
+  if (Icon) DestroyIcon(Icon);
+  Icon = nullptr;
+}
+
+// The status bar keeps its height at the bottom; the view fills the rest. Only the newly
+// uncovered part of the view is repainted, the rest of its picture stays valid.
+void MainWindow::Layout() {
+  if (!View.Window() || !StatusBar) return;
+  SendMessageA(StatusBar, WM_SIZE, 0, 0);
+  RECT client, status;
+  GetClientRect(Handle, &client);
+  GetWindowRect(StatusBar, &status);
+  const int height = client.bottom - (status.bottom - status.top);
+  const RECT before = ChildRect(View.Window(), Handle);
+  const RECT after{0, 0, client.right, height > 0 ? height : 0};
+  SetWindowPos(View.Window(), nullptr, after.left, after.top, after.right - after.left, after.bottom - after.top,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  HRGN uncovered = CreateRectRgnIndirect(&after);
+  HRGN old = CreateRectRgnIndirect(&before);
+  CombineRgn(uncovered, uncovered, old, RGN_DIFF);
+  // The region is in the main window's client coordinates; the view's client starts inside
+  // its edge and gutter.
+  POINT origin{0, 0};
+  MapWindowPoints(View.Window(), Handle, &origin, 1);
+  OffsetRgn(uncovered, -origin.x, -origin.y);
+  InvalidateRgn(View.Window(), uncovered, TRUE);
+  DeleteObject(old);
+  DeleteObject(uncovered);
+  // The frame (edge, gutter, scroll bars) is redrawn whole: 1 stands for the whole window.
+  SendMessageA(View.Window(), WM_NCPAINT, 1, 0);
+}
+
+void MainWindow::OnSize(WPARAM state) {
+  Layout();
+  const bool maximised = state == SIZE_MAXIMIZED;
+  if ((maximised || (wasMaximized && state != SIZE_MINIMIZED)) && View.GetWordWrap()) View.Rewrap(true);
+  wasMaximized = maximised;
+}
+
+void MainWindow::OnExitSizeMove() {
+  if (View.GetWordWrap()) View.Rewrap(true);
+}
+
+// A minimised window shows the icon in the middle of its client area.
+bool MainWindow::PaintMinimised() {
+  if (!IsIconic(Handle)) return false;
+  PAINTSTRUCT paint;
+  HDC context = BeginPaint(Handle, &paint);
+  SendMessageA(Handle, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(context), 0);
+  RECT client;
+  GetClientRect(Handle, &client);
+  const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+  const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+  DrawIcon(context, x, y, Icon);
+  EndPaint(Handle, &paint);
+  return true;
+}
+
+void MainWindow::OnIdle() {
+  if (caretStatusValid || !StatusBar) return;
+  UpdateCaretStatus();
+  caretStatusValid = true;
+}
+
+// Ln counts line breaks; Col restarts on every display line, a tab counting as one.
+void MainWindow::UpdateCaretStatus() {
+  const int caret = View.Caret();
+  const int line = View.LineFromPosition(caret);
+  char text[64];
+  std::snprintf(text, sizeof text, "Ln %d, Col %d", View.HardLineOfLine(line) + 1, caret - View.LineStart(line) + 1);
+  SendMessageA(StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+}
+
+bool MainWindow::PreTranslate(MSG& message) {
+  if (!Handle || (message.hwnd != Handle && !IsChild(Handle, message.hwnd))) return false;
+  if (HACCEL main = Settings.Hotkeys.GetHandle()) {
+    if (TranslateAcceleratorA(Handle, main, &message)) return true;
+  }
+  if (HACCEL tools = Settings.ToolHotkeys.GetHandle()) {
+    if (TranslateAcceleratorA(Handle, tools, &message)) return true;
+  }
+  return IsDialogMessageA(Handle, &message) != FALSE;
+}
+
+bool MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const unsigned id = LOWORD(wParam);
+  const unsigned code = HIWORD(wParam);
+  if (lParam) {
+    if (id == IDC_VIEW && reinterpret_cast<HWND>(lParam) == View.Window()) OnViewNotification(static_cast<int>(code));
+    return lParam == reinterpret_cast<LPARAM>(View.Window());
+  }
+  if (code != 0 && code != 1) return false;
+  if (RunFixedCommand(id)) return true;
+  return OpenRecent(id);
+}
+
+bool MainWindow::RunFixedCommand(unsigned id) {
+  switch (id) {
+  case ID_FILE_NEW: NewDocument(); break;
+  case ID_FILE_OPEN: OpenDocumentDialog(); break;
+  case ID_FILE_SAVE: SaveDocument(); break;
+  case ID_FILE_SAVE_AS: SaveDocumentAs(); break;
+  case ID_FILE_EXIT: Exit(); break;
+  case ID_EDIT_UNDO: View.Undo(); break;
+  case ID_EDIT_REDO: View.Redo(); break;
+  case ID_EDIT_CUT: View.Cut(); break;
+  case ID_EDIT_COPY: View.Copy(); break;
+  case ID_EDIT_PASTE: View.Paste(); break;
+  case ID_EDIT_DELETE: View.ReplaceSelection("", false); break;
+  case ID_EDIT_SELECT_ALL: View.SelectAll(); break;
+  case ID_BOOKMARKS_TOGGLE: View.ToggleBookmark(); break;
+  case ID_BOOKMARKS_NEXT: View.NextBookmark(true); break;
+  case ID_BOOKMARKS_PREVIOUS: View.NextBookmark(false); break;
+  case ID_BOOKMARKS_CLEAR_ALL: View.ClearBookmarks(); break;
+  case ID_OPTIONS_FONT: ChooseViewFont(); break;
+  case ID_OPTIONS_EDITOR: ShowEditorOptions(); break;
+  case ID_OPTIONS_WORD_WRAP: ToggleWordWrap(); break;
+  default: return false;
+  }
+  return true;
+}
+
+void MainWindow::OnViewNotification(int code) {
+  if (code == TVN_TEXTCHANGED) {
+    if (titleShowsModified != View.IsModified()) UpdateCaption();
+  } else if (code == TVN_SELCHANGED) {
+    caretStatusValid = false;
+  }
+}
+
+void MainWindow::Exit() {
+  if (AskSaveModified()) DestroyWindow(Handle);
+}
+
+void MainWindow::ToggleWordWrap() {
+  const bool on = !(GetMenuState(GetMenu(Handle), ID_OPTIONS_WORD_WRAP, MF_BYCOMMAND) & MF_CHECKED);
+  View.SetWordWrap(on);
+  Settings.WordWrap = on;
+  caretStatusValid = false;
+}

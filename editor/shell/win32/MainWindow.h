@@ -1,0 +1,114 @@
+// The editor's only top-level window: a resizable dialog with the menu, the view and the
+// status bar; it runs the commands, keeps the menu states and owns the one document.
+#pragma once
+
+#include "common/win32/WinApi.h"
+#include "editor/shell/CommandLineOptions.h"
+#include "editor/shell/DynamicCommandIds.h"
+#include "editor/view/win32/TextViewWindow.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class AppSettings;
+struct FileError;
+
+class MainWindow {
+public:
+  MainWindow(const CommandLineOptions& options, AppSettings& settings);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates dialog 131, initialises it, shows it and opens the start-up document. False when
+  // the window or the view cannot be created.
+  bool Create(HINSTANCE instance, int showCommand);
+  HWND Window() const { return Handle; }
+  // The keyboard's first stop for every message of the thread: the main hotkey table, then
+  // the tools table, then the dialog's own keys. True when the message was consumed.
+  bool PreTranslate(MSG& message);
+  // Once per idle period of the message loop.
+  void OnIdle();
+
+private:
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // The dialog procedure's body; result is the message's answer where it has one.
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+  // Start-up and shutdown (MainWindow.cpp).
+  bool Initialise();
+  bool CreateChildren();
+  void ApplySavedPlacement();
+  void StorePlacement();
+  void OnDestroy();
+  // Layout and sizes.
+  void Layout();
+  void OnSize(WPARAM state);
+  void OnExitSizeMove();
+  bool PaintMinimised();
+  // Status bar.
+  void UpdateCaretStatus();
+  // Menu states (MenuStates.cpp).
+  void OnInitMenu(HMENU menu);
+  void UpdateEditStates(HMENU menu);
+  void WriteHotkeyTexts();
+  // Commands (MainWindow.cpp).
+  bool OnCommand(WPARAM wParam, LPARAM lParam);
+  bool RunFixedCommand(unsigned id);
+  void OnViewNotification(int code);
+  void Exit();
+  void ToggleWordWrap();
+  // Options (OptionsCommands.cpp).
+  void ChooseViewFont();
+  void ShowEditorOptions();
+
+  // Documents (DocumentCommands.cpp).
+  void OpenStartupDocument();
+  void NewDocument();
+  void OpenDocumentDialog();
+  bool SaveDocument();
+  bool SaveDocumentAs();
+  // False when the file could not be read or is missing; the current document then stays.
+  // quiet: such a failure is not reported.
+  bool LoadDocument(const std::string& path, bool isNew, bool quiet = false);
+  bool WriteDocument(const std::string& path);
+  // True to go on (saved, or declined); false when the user cancelled or the save failed.
+  bool AskSaveModified();
+  void SetDocumentPath(const std::string& path);
+  void UpdateCaption();
+  void CheckExternalChange();
+  void ReloadAfterExternalChange();
+  void OpenDroppedFiles(HDROP drop);
+  bool OpenRecent(unsigned id);
+  void BuildRecentPopup();
+  // The read-only state the document's file asks for.
+  bool ShouldBeReadOnly(bool fileReadOnly) const;
+  // Whether a write to path would cut the file that the view shows only up to a NUL byte.
+  bool ConfirmCuttingFile(const std::string& path);
+  void ShowFileError(const FileError& error, bool reading);
+  int ShowMessage(const std::string& text, const char* caption, UINT type);
+
+  const CommandLineOptions& Options;
+  AppSettings& Settings;
+  HWND Handle = nullptr;
+  HINSTANCE Instance = nullptr;
+  TextViewWindow View;
+  HWND StatusBar = nullptr;
+  HICON Icon = nullptr;
+  int StartShowCommand = -1;    // from the saved placement; -1: as the program was started
+  HMENU ContextMenu = nullptr;  // owned by the view; kept to recognise its opening
+  DynamicCommandIds CommandIds;
+  std::vector<unsigned> RecentIds;  // the Recent popup's items, by position
+
+  std::string currentPath;
+  bool existsOnDisk = false;
+  uint64_t lastWriteTime = 0;
+  bool titleShowsModified = false;
+  bool caretStatusValid = false;
+  bool wasMaximized = false;
+  // The document ends early at a NUL byte of its file: saving over that file would destroy
+  // everything behind it, so the view stays read-only and such a save must be confirmed.
+  bool cutAtNulByte = false;
+  bool checkingExternalChange = false;
+};

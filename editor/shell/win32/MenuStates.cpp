@@ -1,0 +1,53 @@
+// The menu's enabled and checked states, computed when the menu bar or the view's context
+// menu opens, and the hotkey texts behind the items.
+#include "editor/resources/resource.h"
+#include "editor/shell/AppSettings.h"
+#include "editor/shell/win32/MainWindow.h"
+
+namespace {
+
+// Commands whose features this build does not hold yet: always grey.
+constexpr unsigned UnavailableCommands[] = {
+    ID_FILE_PRINT,        ID_SEARCH_FIND,        ID_SEARCH_REPLACE,          ID_SEARCH_FIND_NEXT,
+    ID_SEARCH_FIND_PREVIOUS, ID_SEARCH_GOTO_LINE, ID_TOOLS_EDIT_TOOLS,        ID_OPTIONS_HOTKEYS,
+    ID_OPTIONS_SYNTAX_COLORING, ID_HELP_CONTENTS, ID_HELP_ABOUT};
+// The same, among the Edit popup's items (which the context menu shares).
+constexpr unsigned UnavailableEditCommands[] = {ID_EDIT_LAST_CLIPBOARD, ID_EDIT_SWITCH_CLIPBOARD,
+                                                ID_EDIT_INSERT_TIME_DATE, ID_EDIT_LOWER_CASE,
+                                                ID_EDIT_UPPER_CASE, ID_EDIT_TITLE_CASE, ID_EDIT_TOGGLE_CASE};
+
+void Enable(HMENU menu, unsigned id, bool enabled) {
+  EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
+}  // namespace
+
+void MainWindow::OnInitMenu(HMENU menu) {
+  if (!menu) return;
+  Enable(menu, ID_FILE_SAVE, View.IsModified());
+  CheckMenuItem(menu, ID_OPTIONS_WORD_WRAP, MF_BYCOMMAND | (View.GetWordWrap() ? MF_CHECKED : MF_UNCHECKED));
+  BuildRecentPopup();
+  for (unsigned id : UnavailableCommands) Enable(menu, id, false);
+  UpdateEditStates(menu);
+}
+
+void MainWindow::UpdateEditStates(HMENU menu) {
+  const bool editable = !View.IsReadOnly() && IsWindowEnabled(View.Window());
+  const bool hasSelection = View.HasSelection();
+  Enable(menu, ID_EDIT_UNDO, editable && View.CanUndo());
+  Enable(menu, ID_EDIT_REDO, editable && View.CanRedo());
+  Enable(menu, ID_EDIT_CUT, View.CanEdit());
+  Enable(menu, ID_EDIT_COPY, View.HasText());
+  Enable(menu, ID_EDIT_PASTE, View.CanPaste());
+  Enable(menu, ID_EDIT_DELETE, editable && hasSelection);
+  Enable(menu, ID_EDIT_SELECT_ALL, View.Length() > 0);
+  for (unsigned id : UnavailableEditCommands) Enable(menu, id, false);
+}
+
+void MainWindow::WriteHotkeyTexts() {
+  HMENU menu = GetMenu(Handle);
+  Settings.Hotkeys.UpdateMenuText(menu);
+  if (ContextMenu) Settings.Hotkeys.UpdateMenuText(ContextMenu);
+  Settings.ToolHotkeys.UpdateMenuText(menu);
+  DrawMenuBar(Handle);
+}

@@ -1,0 +1,20 @@
+// The Windows application settings: built on this computer's folders, applies real fonts.
+#include "editor/shell/win32/WindowsAppSettings.h"
+
+#include "common/win32/ProductLocations.h"
+#include "common/win32/SystemFolders.h"
+#include "editor/shell/win32/LogFontRecord.h"
+#include "editor/view/win32/TextViewWindow.h"
+
+WindowsAppSettings::WindowsAppSettings()
+    : AppSettings(GetCommonFolders(), GetSettingsFilePath(), SettingsSystem, SettingsReporter) {}
+
+void WindowsAppSettings::ApplyFont(TextView& view) {
+  auto* window = dynamic_cast<TextViewWindow*>(&view);
+  if (!window) return;
+  const LOGFONTA logFont = ToLogFont(Font);
+  HFONT font = CreateFontIndirectA(&logFont);
+  if (!font) return;
+  window->SetFont(font);
+  DeleteObject(font);
+}
