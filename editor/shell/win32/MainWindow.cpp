@@ -130,6 +130,7 @@ bool MainWindow::Initialise() {
   if (!CreateChildren()) return false;
   Layout();
   Settings.Load();
+  settingsLoaded = true;
   Settings.ApplyToView(View);
   ContextMenu = LoadEditPopup(Instance);
   View.SetContextMenu(ContextMenu);
@@ -183,8 +184,11 @@ void MainWindow::StorePlacement() {
 
 void MainWindow::OnDestroy() {
   KillTimer(Handle, FileWatchTimer);
-  StorePlacement();
-  Settings.Save();
+  // A window that failed before reading the settings must not write defaults over them.
+  if (settingsLoaded) {
+    StorePlacement();
+    Settings.Save();
+  }
   if (Icon) DestroyIcon(Icon);
   Icon = nullptr;
 }

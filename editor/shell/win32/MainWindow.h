@@ -111,4 +111,5 @@ private:
   // everything behind it, so the view stays read-only and such a save must be confirmed.
   bool cutAtNulByte = false;
   bool checkingExternalChange = false;
+  bool settingsLoaded = false;
 };

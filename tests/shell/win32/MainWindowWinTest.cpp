@@ -355,3 +355,48 @@ TEST(MainWindowTest, PlacementWordWrapAndRecentFilesAreKeptForTheNextRun) {
   EXPECT_EQ(again.WaitForExit(), 0u);
   EXPECT_NE(again.Folder().ReadBytes(settingsName).find("Maximized=False\r\n"), std::string::npos);
 }
+
+TEST(MainWindowTest, SavingAnUntitledDocumentAsksForANameAndAddsTheDefaultExtension) {
+  EditorProcess editor(2);
+  editor.Start({});
+  ASSERT_TRUE(editor.WaitForMainWindow());
+  EditorProcess::WaitUntil([&] { return editor.Caption() == "Untitled.txt"; });
+  editor.Type("one");
+  EditorProcess::WaitUntil([&] { return editor.Caption() == "Untitled.txt*"; });
+  editor.PressKey('S', true);
+  HWND dialog = editor.WaitForWindow("Save As");
+  ASSERT_TRUE(dialog);
+  // The file name field of the explorer-style dialog.
+  const std::string chosen = editor.Path("saved");
+  SendMessageA(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(chosen.c_str()));
+  EditorProcess::Press(dialog, IDOK);
+  EditorProcess::WaitUntil([&] { return editor.Caption() == chosen + ".txt"; });
+  EXPECT_EQ(editor.Folder().ReadBytes("saved.txt"), "one");
+}
+
+TEST(MainWindowTest, TheRecentPopupReopensAFileByItsItem) {
+  EditorProcess editor;
+  editor.Folder().WriteBytes("first.txt", "first file");
+  const std::string first = editor.Path("first.txt");
+  editor.Start({first});
+  ASSERT_TRUE(editor.WaitForMainWindow());
+  EditorProcess::WaitUntil([&] { return editor.Caption() == first; });
+  editor.PressKey('N', true);
+  EditorProcess::WaitUntil([&] { return editor.Caption() == "Untitled.txt"; });
+  // Opening the menu bar builds the popup; its one item takes the pool's first id.
+  PostMessageA(editor.MainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(GetMenu(editor.MainWindow())), 0);
+  PostMessageA(editor.MainWindow(), WM_COMMAND, 40000, 0);
+  EditorProcess::WaitUntil([&] { return editor.Caption() == first; });
+  EXPECT_EQ(editor.ViewText(), "first file");
+  // A file that went since is reported and leaves the list.
+  PostMessageA(editor.MainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(GetMenu(editor.MainWindow())), 0);
+  ASSERT_TRUE(DeleteFileA(first.c_str()));
+  PostMessageA(editor.MainWindow(), WM_COMMAND, 40000, 0);
+  HWND error = editor.WaitForWindow("Error");
+  ASSERT_TRUE(error);
+  EXPECT_EQ(EditorProcess::MessageBoxText(error), MissingFileMessage(first));
+  EditorProcess::Press(error, IDOK);
+  PostMessageA(editor.MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(editor.WaitForExit(), 0u);
+  EXPECT_NE(editor.Folder().ReadBytes("Quilvane.ini").find("RecentFilesCount=0\r\n"), std::string::npos);
+}
