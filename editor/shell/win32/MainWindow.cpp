@@ -134,6 +134,7 @@ bool MainWindow::Initialise() {
   Settings.ApplyToView(View);
   ContextMenu = LoadEditPopup(Instance);
   View.SetContextMenu(ContextMenu);
+  BuildToolsMenu();
   WriteHotkeyTexts();
   OnInitMenu(GetMenu(Handle));
   ApplySavedPlacement();
@@ -266,9 +267,6 @@ bool MainWindow::PreTranslate(MSG& message) {
   if (!Handle || (message.hwnd != Handle && !IsChild(Handle, message.hwnd))) return false;
   if (HACCEL main = Settings.Hotkeys.GetHandle()) {
     if (TranslateAcceleratorA(Handle, main, &message)) return true;
-  }
-  if (HACCEL tools = Settings.ToolHotkeys.GetHandle()) {
-    if (TranslateAcceleratorA(Handle, tools, &message)) return true;
   }
   return IsDialogMessageA(Handle, &message) != FALSE;
 }

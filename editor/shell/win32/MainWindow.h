@@ -26,7 +26,8 @@ public:
   bool Create(HINSTANCE instance, int showCommand);
   HWND Window() const { return Handle; }
   // The keyboard's first stop for every message of the thread: the main hotkey table, then
-  // the tools table, then the dialog's own keys. True when the message was consumed.
+  // the dialog's own keys. True when the message was consumed. The tools' hotkeys join in
+  // once tools can run; until then their keys stay with the view.
   bool PreTranslate(MSG& message);
   // Once per idle period of the message loop.
   void OnIdle();
@@ -53,6 +54,8 @@ private:
   void OnInitMenu(HMENU menu);
   void UpdateEditStates(HMENU menu);
   void WriteHotkeyTexts();
+  // Tools (ToolsMenu.cpp).
+  void BuildToolsMenu();
   // Commands (MainWindow.cpp).
   bool OnCommand(WPARAM wParam, LPARAM lParam);
   bool RunFixedCommand(unsigned id);
@@ -100,6 +103,7 @@ private:
   HMENU ContextMenu = nullptr;  // owned by the view; kept to recognise its opening
   DynamicCommandIds CommandIds;
   std::vector<unsigned> RecentIds;  // the Recent popup's items, by position
+  std::vector<unsigned> ToolIds;    // the Tools popup's items, by position
 
   std::string currentPath;
   bool existsOnDisk = false;

@@ -28,6 +28,8 @@ void MainWindow::OnInitMenu(HMENU menu) {
   CheckMenuItem(menu, ID_OPTIONS_WORD_WRAP, MF_BYCOMMAND | (View.GetWordWrap() ? MF_CHECKED : MF_UNCHECKED));
   BuildRecentPopup();
   for (unsigned id : UnavailableCommands) Enable(menu, id, false);
+  // Tools cannot run in this build.
+  for (unsigned id : ToolIds) Enable(menu, id, false);
   UpdateEditStates(menu);
 }
 
@@ -44,10 +46,10 @@ void MainWindow::UpdateEditStates(HMENU menu) {
   for (unsigned id : UnavailableEditCommands) Enable(menu, id, false);
 }
 
+// The tools' texts are written with their popup (BuildToolsMenu).
 void MainWindow::WriteHotkeyTexts() {
   HMENU menu = GetMenu(Handle);
   Settings.Hotkeys.UpdateMenuText(menu);
   if (ContextMenu) Settings.Hotkeys.UpdateMenuText(ContextMenu);
-  Settings.ToolHotkeys.UpdateMenuText(menu);
   DrawMenuBar(Handle);
 }

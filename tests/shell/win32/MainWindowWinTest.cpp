@@ -383,15 +383,21 @@ TEST(MainWindowTest, TheRecentPopupReopensAFileByItsItem) {
   EditorProcess::WaitUntil([&] { return editor.Caption() == first; });
   editor.PressKey('N', true);
   EditorProcess::WaitUntil([&] { return editor.Caption() == "Untitled.txt"; });
-  // Opening the menu bar builds the popup; its one item takes the pool's first id.
-  PostMessageA(editor.MainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(GetMenu(editor.MainWindow())), 0);
-  PostMessageA(editor.MainWindow(), WM_COMMAND, 40000, 0);
+  // Opening the menu bar builds the popup; its one item takes the pool's next id after those
+  // of the tools' items, one per tool of the settings. (Another process cannot read the menu.)
+  const std::string settings = editor.Folder().ReadBytes("Quilvane.ini");
+  const std::string countKey = "CommandsCount=";
+  const UINT id = 40000u + static_cast<UINT>(std::stoi(settings.substr(settings.find(countKey) + countKey.size())));
+  HMENU menu = GetMenu(editor.MainWindow());
+  PostMessageA(editor.MainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
+  PostMessageA(editor.MainWindow(), WM_COMMAND, id, 0);
   EditorProcess::WaitUntil([&] { return editor.Caption() == first; });
   EXPECT_EQ(editor.ViewText(), "first file");
   // A file that went since is reported and leaves the list.
-  PostMessageA(editor.MainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(GetMenu(editor.MainWindow())), 0);
+  // Rebuilding gives the released id to the same item again.
+  PostMessageA(editor.MainWindow(), WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
   ASSERT_TRUE(DeleteFileA(first.c_str()));
-  PostMessageA(editor.MainWindow(), WM_COMMAND, 40000, 0);
+  PostMessageA(editor.MainWindow(), WM_COMMAND, id, 0);
   HWND error = editor.WaitForWindow("Error");
   ASSERT_TRUE(error);
   EXPECT_EQ(EditorProcess::MessageBoxText(error), MissingFileMessage(first));
@@ -399,4 +405,22 @@ TEST(MainWindowTest, TheRecentPopupReopensAFileByItsItem) {
   PostMessageA(editor.MainWindow(), WM_CLOSE, 0, 0);
   EXPECT_EQ(editor.WaitForExit(), 0u);
   EXPECT_NE(editor.Folder().ReadBytes("Quilvane.ini").find("RecentFilesCount=0\r\n"), std::string::npos);
+}
+
+TEST(MainWindowTest, TheReadOnlyAttributeSetOutsideShowsInTheCaptionAndRefusesTheSave) {
+  OpenedEditor opened("text");
+  ASSERT_TRUE(opened.Editor.WaitForMainWindow());
+  EditorProcess::WaitUntil([&] { return opened.Editor.Caption() == opened.File; });
+  opened.Editor.Type("x");
+  WaitForModified(opened.Editor, opened.File);
+  ASSERT_TRUE(SetFileAttributesA(opened.File.c_str(), FILE_ATTRIBUTE_READONLY));
+  EditorProcess::WaitUntil([&] { return opened.Editor.Caption() == opened.File + "* [Read Only]"; });
+  opened.Editor.PressKey('S', true);
+  HWND error = opened.Editor.WaitForWindow("Error");
+  ASSERT_TRUE(error);
+  EXPECT_EQ(EditorProcess::MessageBoxText(error), ReadOnlyTargetMessage(opened.File));
+  EditorProcess::Press(error, IDOK);
+  ASSERT_TRUE(SetFileAttributesA(opened.File.c_str(), FILE_ATTRIBUTE_NORMAL));
+  EditorProcess::WaitUntil([&] { return opened.Editor.Caption() == opened.File + "*"; });
+  EXPECT_EQ(opened.Disk(), "text");
 }
