@@ -424,3 +424,23 @@ TEST(MainWindowTest, TheReadOnlyAttributeSetOutsideShowsInTheCaptionAndRefusesTh
   EditorProcess::WaitUntil([&] { return opened.Editor.Caption() == opened.File + "*"; });
   EXPECT_EQ(opened.Disk(), "text");
 }
+
+TEST(MainWindowTest, TheOpenDialogOpensAnExistingFileWithoutExtensionAsChosenAndKeepsTheFilter) {
+  EditorProcess editor;
+  editor.Folder().WriteBytes("Makefile", "all:\n\tmake it\n");
+  const std::string makefile = editor.Path("Makefile");
+  editor.Start({});
+  ASSERT_TRUE(editor.WaitForMainWindow());
+  EditorProcess::WaitUntil([&] { return editor.Caption() == "Untitled.txt"; });
+  editor.PressKey('O', true);
+  HWND dialog = editor.WaitForWindow("Open");
+  ASSERT_TRUE(dialog);
+  SendMessageA(GetDlgItem(dialog, 1148), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(makefile.c_str()));
+  EditorProcess::Press(dialog, IDOK);
+  EditorProcess::WaitUntil([&] { return editor.Caption() == makefile; });
+  EXPECT_EQ(editor.ViewText(), "all:\n\tmake it\n");
+  PostMessageA(editor.MainWindow(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(editor.WaitForExit(), 0u);
+  // The filter in use when the dialog closed is remembered by name.
+  EXPECT_NE(editor.Folder().ReadBytes("Quilvane.ini").find("OpenFilterName=AllFilesFilterName\r\n"), std::string::npos);
+}
