@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
@@ -443,4 +444,33 @@ TEST(MainWindowTest, TheOpenDialogOpensAnExistingFileWithoutExtensionAsChosenAnd
   EXPECT_EQ(editor.WaitForExit(), 0u);
   // The filter in use when the dialog closed is remembered by name.
   EXPECT_NE(editor.Folder().ReadBytes("Quilvane.ini").find("OpenFilterName=AllFilesFilterName\r\n"), std::string::npos);
+}
+
+TEST(MainWindowTest, WordWrapFollowsMaximisingAndRestoring) {
+  std::string line;
+  for (int i = 0; i < 80; ++i) line += "word ";
+  OpenedEditor opened(line + "\nend");
+  ASSERT_TRUE(opened.Editor.WaitForMainWindow());
+  EditorProcess::WaitUntil([&] { return opened.Editor.Caption() == opened.File; });
+  // The view's own text holds a CR at every soft break.
+  const auto softBreaks = [&] {
+    const std::string text = opened.Editor.ViewText();
+    return static_cast<int>(std::count(text.begin(), text.end(), '\r'));
+  };
+  EXPECT_EQ(softBreaks(), 0);
+  PostMessageA(opened.Editor.MainWindow(), WM_COMMAND, 32811, 0);  // Options > Word Wrap
+  EditorProcess::WaitUntil([&] { return softBreaks() > 0; });
+  const int normal = softBreaks();
+  ShowWindow(opened.Editor.MainWindow(), SW_MAXIMIZE);
+  EditorProcess::WaitUntil([&] { return softBreaks() < normal; });
+  ShowWindow(opened.Editor.MainWindow(), SW_RESTORE);
+  EditorProcess::WaitUntil([&] { return softBreaks() == normal; });
+  // Saving writes the file's own lines, without the soft breaks.
+  opened.Editor.PressKey(VK_END, true);
+  opened.Editor.Type("!");
+  WaitForModified(opened.Editor, opened.File);
+  opened.Editor.PressKey('S', true);
+  EditorProcess::WaitUntil([&] { return opened.Editor.Caption() == opened.File; });
+  line.pop_back();  // the trailing blank goes on save
+  EXPECT_EQ(opened.Disk(), line + "\r\nend!");
 }
