@@ -3,7 +3,9 @@
 #include "editor/view/win32/TextViewWindow.h"
 
 #include "common/LineEnds.h"
+#include "common/HotkeyTable.h"
 #include "common/win32/FontHelpers.h"
+#include "common/win32/KeyNames.h"
 #include "editor/view/win32/GdiPainter.h"
 
 #include <windowsx.h>
@@ -41,13 +43,9 @@ HINSTANCE ViewModule() {
   return module;
 }
 
-int ModifiersNow() {
-  int modifiers = 0;
-  if (GetKeyState(VK_SHIFT) < 0) modifiers |= ModShift;
-  if (GetKeyState(VK_CONTROL) < 0) modifiers |= ModCtrl;
-  if (GetKeyState(VK_MENU) < 0) modifiers |= ModAlt;
-  return modifiers;
-}
+// The hotkey table's modifier flags and the view's are the same bits.
+static_assert(ShiftModifier == ModShift && ControlModifier == ModCtrl && AltModifier == ModAlt,
+              "one modifier set for keys and hotkeys");
 
 }  // namespace
 
@@ -256,7 +254,7 @@ LRESULT TextViewWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TextViewWindow::OnKeyDown(WPARAM key, LPARAM lParam) {
-  if (KeyDown(static_cast<int>(key), ModifiersNow())) return 0;
+  if (KeyDown(static_cast<int>(key), CurrentModifiers())) return 0;
   return DefaultProc(WM_KEYDOWN, key, lParam);
 }
 
