@@ -15,13 +15,6 @@ constexpr int CaretStatusWidth = 100;
 constexpr UINT_PTR FileWatchTimer = 1;
 constexpr UINT FileWatchPeriod = 1000;
 
-RECT ChildRect(HWND child, HWND parent) {
-  RECT rect;
-  GetWindowRect(child, &rect);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
 // A fresh copy of the main menu's Edit popup, for the view's context menu.
 HMENU LoadEditPopup(HINSTANCE instance) {
   HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
@@ -194,8 +187,8 @@ void MainWindow::OnDestroy() {
   Icon = nullptr;
 }
 
-// The status bar keeps its height at the bottom; the view fills the rest. Only the newly
-// uncovered part of the view is repainted, the rest of its picture stays valid.
+// The status bar keeps its height at the bottom; the view fills the rest. The view's class
+// redraws it whole when its size changes, frame and scroll bars included.
 void MainWindow::Layout() {
   if (!View.Window() || !StatusBar) return;
   SendMessageA(StatusBar, WM_SIZE, 0, 0);
@@ -203,23 +196,7 @@ void MainWindow::Layout() {
   GetClientRect(Handle, &client);
   GetWindowRect(StatusBar, &status);
   const int height = client.bottom - (status.bottom - status.top);
-  const RECT before = ChildRect(View.Window(), Handle);
-  const RECT after{0, 0, client.right, height > 0 ? height : 0};
-  SetWindowPos(View.Window(), nullptr, after.left, after.top, after.right - after.left, after.bottom - after.top,
-               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-  HRGN uncovered = CreateRectRgnIndirect(&after);
-  HRGN old = CreateRectRgnIndirect(&before);
-  CombineRgn(uncovered, uncovered, old, RGN_DIFF);
-  // The region is in the main window's client coordinates; the view's client starts inside
-  // its edge and gutter.
-  POINT origin{0, 0};
-  MapWindowPoints(View.Window(), Handle, &origin, 1);
-  OffsetRgn(uncovered, -origin.x, -origin.y);
-  InvalidateRgn(View.Window(), uncovered, TRUE);
-  DeleteObject(old);
-  DeleteObject(uncovered);
-  // The frame (edge, gutter, scroll bars) is redrawn whole: 1 stands for the whole window.
-  SendMessageA(View.Window(), WM_NCPAINT, 1, 0);
+  SetWindowPos(View.Window(), nullptr, 0, 0, client.right, height > 0 ? height : 0, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::OnSize(WPARAM state) {
