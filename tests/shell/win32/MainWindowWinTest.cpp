@@ -42,20 +42,7 @@ void WaitForModified(EditorProcess& editor, const std::string& path) {
 Image CaptureFromScreen(HWND window) {
   RECT frame;
   GetWindowRect(window, &frame);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
-  Image image(width, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) image.Set(x, y, GetPixel(memory, x, y));
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return image;
+  return CaptureScreenArea(frame);
 }
 
 struct LogOffQuery {

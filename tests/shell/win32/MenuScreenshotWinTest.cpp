@@ -16,25 +16,6 @@ const char CppSource[] =
     "int Count(const std::string& text) {\n  int lines = 1;\n  for (char c : text)\n"
     "    if (c == '\\n') ++lines;  // one more\n  return lines;\n}\n";
 
-// What the screen shows inside a rectangle: the windows of another process cannot be read
-// through their own device contexts, and a popup lies outside the main window.
-Image CaptureScreenArea(const RECT& area) {
-  const int width = area.right - area.left, height = area.bottom - area.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  Image image(width, height);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) image.Set(x, y, GetPixel(memory, x, y));
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return image;
-}
-
 // The smallest rectangle around all the windows.
 RECT Around(const std::vector<HWND>& windows) {
   RECT all{};

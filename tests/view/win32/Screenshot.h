@@ -30,6 +30,9 @@ private:
 
 // The whole window, frame and non-client area included, as it is on screen now.
 Image CaptureWindow(HWND window);
+// What the screen shows inside a rectangle (screen coordinates): the windows of another
+// process cannot be read through their own device contexts, and popups lie outside them.
+Image CaptureScreenArea(const RECT& area);
 
 // The image as an 8-bit RGB PNG (stored deflate blocks, no compression).
 std::string EncodePng(const Image& image);
