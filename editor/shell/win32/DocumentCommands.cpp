@@ -281,10 +281,13 @@ void MainWindow::ReloadAfterExternalChange() {
 }
 
 void MainWindow::OpenDroppedFiles(HDROP drop) {
+  // The copy is cut to the buffer, so the length is asked for first: a cut path would name
+  // another file.
   char path[MAX_PATH + 1] = "";
-  const UINT length = DragQueryFileA(drop, 0, path, sizeof path);
+  const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
+  const bool fits = length > 0 && length < sizeof path && DragQueryFileA(drop, 0, path, sizeof path) == length;
   DragFinish(drop);
-  if (length == 0 || length >= sizeof path) return;
+  if (!fits) return;
   if (AskSaveModified()) LoadDocument(path, false);
 }
 

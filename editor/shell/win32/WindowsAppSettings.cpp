@@ -6,8 +6,13 @@
 #include "editor/shell/win32/LogFontRecord.h"
 #include "editor/view/win32/TextViewWindow.h"
 
+#include <utility>
+
 WindowsAppSettings::WindowsAppSettings()
-    : AppSettings(GetCommonFolders(), GetSettingsFilePath(), SettingsSystem, SettingsReporter) {}
+    : WindowsAppSettings(GetSettingsFilePath()) {}
+
+WindowsAppSettings::WindowsAppSettings(std::string settingsPath)
+    : AppSettings(GetCommonFolders(), std::move(settingsPath), SettingsSystem, SettingsReporter) {}
 
 void WindowsAppSettings::ApplyFont(TextView& view) {
   auto* window = dynamic_cast<TextViewWindow*>(&view);

@@ -32,6 +32,8 @@ public:
   HWND WaitForWindow(const std::string& caption);
   // A shown window of the program with this caption, or null; does not wait.
   HWND FindWindowNamed(const std::string& caption) const;
+  // Every shown top-level window of the program.
+  std::vector<HWND> ProgramWindows() const;
   // The text of a message box (its static control).
   static std::string MessageBoxText(HWND box);
   // Presses a button of a dialog by its id (IDYES, IDNO, IDCANCEL, IDOK).
@@ -61,7 +63,6 @@ public:
 
 private:
   void CopyLanguageFiles(const std::string& programDir);
-  std::vector<HWND> ProgramWindows() const;
   void SendKeys(std::vector<INPUT>& inputs);
 
   ScratchFolder Scratch;
