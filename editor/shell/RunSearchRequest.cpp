@@ -13,6 +13,8 @@
 
 #include <cctype>
 #include <cstdio>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -46,6 +48,14 @@ int ReplaceEvery(std::string& text, const SearchRequest& request, int positions[
                     positionCount);
 }
 
+// The view's text without soft breaks. Without word wrap that is its own string, read in
+// place, so that a search of a big document copies nothing; copy holds it otherwise.
+std::string_view TextWithoutSoftBreaks(TextView& view, std::string& copy) {
+  if (!view.GetWordWrap()) return view.RawTextInPlace();
+  copy = view.GetText(NewLineLf);
+  return copy;
+}
+
 int ReplaceAllInSelection(TextView& view, const SearchRequest& request) {
   std::string text = view.GetSelectedText();
   StripSoftBreaks(text);
@@ -60,17 +70,22 @@ int ReplaceAllInSelection(TextView& view, const SearchRequest& request) {
 int ReplaceAllInText(TextView& view, const SearchRequest& request) {
   const int top = view.TopLine();
   const int scrollX = view.ScrollX();
-  const std::string old = view.GetText(NewLineLf);
-  std::string text = old;
+  std::string copy;
+  const std::string_view old = TextWithoutSoftBreaks(view, copy);
   int selection[2] = {view.UnwrappedPosition(view.Anchor()), view.UnwrappedPosition(view.Caret())};
-  const int count = ReplaceEvery(text, request, selection, 2);
+  std::string text;
+  const int count = ReplaceAllInto(old, text, request.findText, request.replaceText, request.flags & ~SearchBackwards,
+                                   0, -1, selection, 2);
+  if (count == 0) return 0;
   int start = 0, oldLength = 0, newLength = 0;
   DiffRange(old, text, start, oldLength, newLength);
   if (start < 0) return count;
   const int from = view.WrappedPosition(start);
   const int to = view.WrappedPosition(start + oldLength);
-  view.ReplaceText(from, to - from, text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(newLength)),
-                   -1, -1, ScrollNone, true);
+  // The changed span is cut out of the new text in place rather than copied out of it.
+  text.resize(static_cast<std::size_t>(start + newLength));
+  text.erase(0, static_cast<std::size_t>(start));
+  view.ReplaceText(from, to - from, std::move(text), -1, -1, ScrollNone, true);
   view.SetSelection(view.WrappedPosition(selection[0]), view.WrappedPosition(selection[1]), ScrollNone);
   view.SetTopLine(top);
   view.SetScrollX(scrollX);
@@ -132,7 +147,8 @@ bool EndsPass(int match, bool dirChanged, SearchProgress& progress, const std::s
 // The search runs over the text without soft breaks; the pass records positions of the
 // view's own string, as the selection notification reports them.
 void RunFind(TextView& view, SearchRequest& request, SearchProgress& progress, SearchFeedback& feedback) {
-  const std::string text = view.GetText(NewLineLf);
+  std::string copy;
+  const std::string_view text = TextWithoutSoftBreaks(view, copy);
   const int start = view.UnwrappedPosition(request.Backwards() ? view.SelectionStart() : view.SelectionEnd());
   const int found = text.empty() ? -1 : FindWrapped(text, request.findText, request.flags, start, start);
   const std::string displayText = DisplayForm(request.findText, request.allowEscapes);

@@ -198,6 +198,16 @@ TEST_F(RunSearchRequestTest, SearchesStartAtTheSelectionsFarEndAndWrap) {
   EXPECT_EQ(LastMessage(), "There are no occurrences of 'ab'.");
 }
 
+TEST_F(RunSearchRequestTest, AMatchAcrossTheLastEditsPlaceIsFound) {
+  SetText("first line\nsecond line\n");
+  View.ReplaceText(8, 0, "XY", -1, -1, ScrollNone, true);  // "first liXYne"
+  View.SetSelection(0, 0, ScrollNone);
+  Find("iXYn", SearchMatchCase);
+  EXPECT_EQ(Selection(), std::make_pair(7, 11));
+  EXPECT_EQ(ReplaceAllOf("XY", "", SearchMatchCase), 1);
+  EXPECT_EQ(View.GetText(NewLineLf), "first line\nsecond line\n");
+}
+
 TEST_F(RunSearchRequestTest, MatchesAcrossSoftBreaksAreFoundAndSelected) {
   View.SetClientSize(10 * 7, 25 * 16);
   SetText("aaaa bbbb cccc dddd");
