@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-void DiffRange(const std::string& a, const std::string& b, int& start, int& lengthInA,
+void DiffRange(std::string_view a, std::string_view b, int& start, int& lengthInA,
                int& lengthInB) {
   const std::size_t common = std::min(a.size(), b.size());
   std::size_t head = 0;

@@ -31,7 +31,7 @@ const ByteTable& IdentityTable() {
 // [0, LastStart()] so that no comparison reads past the end of the text.
 class Matcher {
 public:
-  Matcher(const std::string& text, const std::string& pattern, int flags);
+  Matcher(std::string_view text, const std::string& pattern, int flags);
 
   int LastStart() const { return Length - PatternLength; }
   // The first or last accepted candidate in [first, last], or -1.
@@ -56,7 +56,7 @@ private:
   bool WholeWord;
 };
 
-Matcher::Matcher(const std::string& text, const std::string& pattern, int flags)
+Matcher::Matcher(std::string_view text, const std::string& pattern, int flags)
     : Text(text.data()),
       Length(static_cast<int>(text.size())),
       Pattern(pattern),
@@ -138,7 +138,7 @@ bool IsWordChar(char c) {
   return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
 }
 
-int FindText(const std::string& text, const std::string& pattern, int flags, int from, int to) {
+int FindText(std::string_view text, const std::string& pattern, int flags, int from, int to) {
   if (pattern.empty()) return -1;
   const int length = static_cast<int>(text.size());
   if (to < 0 || to > length) to = length;
@@ -149,7 +149,7 @@ int FindText(const std::string& text, const std::string& pattern, int flags, int
   return (flags & SearchBackwards) ? matcher.Backward(from, last) : matcher.Forward(from, last);
 }
 
-int FindWrapped(const std::string& text, const std::string& pattern, int flags, int start,
+int FindWrapped(std::string_view text, const std::string& pattern, int flags, int start,
                 int end) {
   const int length = static_cast<int>(text.size());
   const int s = start == length ? 0 : start;
@@ -166,13 +166,26 @@ int FindWrapped(const std::string& text, const std::string& pattern, int flags, 
 // instead of one move of the whole tail per replacement.
 int ReplaceAll(std::string& text, const std::string& find, const std::string& replace,
                int flags, int from, int maxCount, int positions[], int positionCount) {
+  std::string result;
+  const int count = ReplaceAllInto(text, result, find, replace, flags, from, maxCount, positions, positionCount);
+  if (count > 0) text.swap(result);
+  return count;
+}
+
+// Room for the whole text at once (a little more when the text grows), so that a big
+// text is not copied again on every doubling of the result.
+int ReplaceAllInto(std::string_view text, std::string& result, const std::string& find,
+                   const std::string& replace, int flags, int from, int maxCount, int positions[],
+                   int positionCount) {
   if (find.empty()) return 0;
   const int length = static_cast<int>(text.size());
   const int findLength = static_cast<int>(find.size());
   const int shift = static_cast<int>(replace.size()) - findLength;
   const Matcher matcher(text, find, flags);
   int p = std::max(from, 0);
-  std::string result(text, 0, static_cast<std::size_t>(std::min(p, length)));
+  result.clear();
+  result.reserve(text.size() + (shift > 0 ? text.size() / 16 : 0));
+  result.append(text, 0, static_cast<std::size_t>(std::min(p, length)));
   int count = 0;
   while (p < length && (maxCount < 0 || count < maxCount)) {
     const int match = NextReplaceMatch(matcher, p, result);
@@ -185,6 +198,5 @@ int ReplaceAll(std::string& text, const std::string& find, const std::string& re
   }
   if (count == 0) return 0;
   result.append(text, static_cast<std::size_t>(p), std::string::npos);
-  text.swap(result);
   return count;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Flag bits of FindText, FindWrapped and ReplaceAll.
 constexpr int SearchMatchCase = 1;   // the default way of comparing; the bit changes nothing
@@ -16,13 +17,13 @@ bool IsWordChar(char c);
 // or -1. A match must end inside the text but may reach beyond `to`. A negative `to` means
 // the text's length, a negative `from` means 0, and a `to` beyond the text is cut to it.
 // An empty pattern matches nowhere.
-int FindText(const std::string& text, const std::string& pattern, int flags, int from,
+int FindText(std::string_view text, const std::string& pattern, int flags, int from,
              int to = -1);
 
 // Search from start towards end that may wrap around the end of the text: when end is
 // above start (0 when start is the text's length) one range is searched, otherwise the
 // part behind start and the part before end, in the order of the search direction.
-int FindWrapped(const std::string& text, const std::string& pattern, int flags, int start,
+int FindWrapped(std::string_view text, const std::string& pattern, int flags, int start,
                 int end);
 
 // Replaces matches of find from `from` on, at most maxCount of them (no limit when
@@ -32,3 +33,8 @@ int FindWrapped(const std::string& text, const std::string& pattern, int flags, 
 // difference. An empty find replaces nothing.
 int ReplaceAll(std::string& text, const std::string& find, const std::string& replace,
                int flags, int from, int maxCount, int positions[], int positionCount);
+// The same over a text that stays as it is: the replaced text is built in result, which is
+// meaningful only when the count is above 0.
+int ReplaceAllInto(std::string_view text, std::string& result, const std::string& find,
+                   const std::string& replace, int flags, int from, int maxCount, int positions[],
+                   int positionCount);

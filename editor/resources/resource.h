@@ -45,6 +45,28 @@
 #define IDC_TAB_INSERTS_SPACES 1113
 #define IDC_SHOW_WHITESPACE 1114
 
+// Find and Replace.
+#define IDC_WHOLE_WORD 1013
+#define IDC_FIND_BUTTON 1076
+#define IDC_REPLACE_BUTTON 1077
+#define IDC_REPLACE_ALL_BUTTON 1078
+#define IDC_FIND_TEXT 1079
+#define IDC_REPLACE_TEXT 1080
+#define IDC_MATCH_CASE 1082
+#define IDC_ALLOW_ESCAPES 1083
+#define IDC_CLOSE_ON_FIND 1084
+#define IDC_SELECTION_ONLY 1085
+#define IDC_REPLACE_LABEL 1086
+#define IDC_SEARCH_UP 1087
+// The lines that explain the escapes; they move with their check box.
+#define IDC_ESCAPE_NOTE_NEWLINE 1088
+#define IDC_ESCAPE_NOTE_TAB 1089
+#define IDC_ESCAPE_NOTE_BACKSLASH 1090
+
+// Goto Line.
+#define IDC_GOTO_LABEL 1120
+#define IDC_GOTO_LINE 1121
+
 // About box.
 #define IDC_ABOUT_TEXT 1103
 

@@ -106,8 +106,8 @@ void AppSettings::LoadDefaults() {
   const std::string console = Platform.FindOnSearchPath(found) ? "cmd.exe" : "Command.com";
   Tools = DefaultTools(console, Folders.ProgramFilesDir, FileNameOf(Folders.ExePath));
   ToolHotkeys = HotkeyTable();
-  AllowEscapedChars = true;
-  CloseDialogOnFind = true;
+  Search.allowEscapes = true;
+  Search.closeDialogOnFind = true;
   ShowLineNumbers = false;
   TabInsertsSpaces = false;
   ShowWhitespace = false;
@@ -195,8 +195,8 @@ void AppSettings::Exchange(SettingsFile& file, int& openFilterIndex) {
   file.EndLine();
   ExchangeTools(file, Tools);
   file.EndLine();
-  file.ExchangeBool("AllowEscapedChars", AllowEscapedChars);
-  file.ExchangeBool("CloseDialogOnFind", CloseDialogOnFind);
+  file.ExchangeBool("AllowEscapedChars", Search.allowEscapes);
+  file.ExchangeBool("CloseDialogOnFind", Search.closeDialogOnFind);
   if (version >= 2) {
     if (version >= 4) file.EndLine();
     file.ExchangeBool("ShowLineNumbers", ShowLineNumbers);

@@ -4,6 +4,7 @@
 #include "common/CommonFolders.h"
 #include "common/HotkeyTable.h"
 #include "editor/shell/RecentFileList.h"
+#include "editor/shell/SearchRequest.h"
 #include "editor/shell/SettingsRecords.h"
 #include "editor/shell/ToolCommand.h"
 #include "editor/syntax/ColorScheme.h"
@@ -57,9 +58,8 @@ public:
   HotkeyTable Hotkeys;      // the fixed menu commands
   ToolList Tools;
   HotkeyTable ToolHotkeys;  // built from Tools with the Tools menu, never stored
-  // The stored options of the find dialog.
-  bool AllowEscapedChars;
-  bool CloseDialogOnFind;
+  // The find dialog's request; only its allowEscapes and closeDialogOnFind are stored.
+  SearchRequest Search;
   // The view's options.
   bool ShowLineNumbers;
   bool TabInsertsSpaces;

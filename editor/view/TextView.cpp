@@ -63,6 +63,11 @@ std::string TextView::GetSelectedText() const {
   return Buffer.Substring(SelectionStart(), SelectionEnd() - SelectionStart());
 }
 
+std::string_view TextView::RawTextInPlace() {
+  if (Length() == 0) return std::string_view();
+  return std::string_view(Buffer.RangePointer(0, Length()), static_cast<std::size_t>(Length()));
+}
+
 void TextView::SetText(std::string text) {
   ReplaceText(0, Length(), std::move(text), 0, -1, ScrollToCaret, true);
 }

@@ -16,6 +16,7 @@
 #include "editor/view/ViewPainter.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Scroll modes of SetSelection and EnsureVisible.
@@ -52,6 +53,8 @@ public:
   std::string GetSelectedText() const;
   // The raw string, soft breaks included.
   std::string RawText() const { return Buffer.Text(); }
+  // The raw string in place, without a copy: valid until the next edit.
+  std::string_view RawTextInPlace();
   char CharAt(int pos) const { return Buffer.CharAt(pos); }
   // The storage itself, for checks of its caches.
   const TextBuffer& GetBuffer() const { return Buffer; }

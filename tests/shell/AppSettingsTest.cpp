@@ -106,8 +106,8 @@ void ChangeEveryField(AppSettings& s) {
   s.Tools.pop_back();
   s.Tools[0].IsFilter = true;
   s.Tools[1].Extensions = {"htm", "html"};
-  s.AllowEscapedChars = false;
-  s.CloseDialogOnFind = false;
+  s.Search.allowEscapes = false;
+  s.Search.closeDialogOnFind = false;
   s.ShowLineNumbers = true;
   s.TabInsertsSpaces = true;
   s.ShowWhitespace = true;
@@ -217,8 +217,8 @@ TEST_F(AppSettingsTest, EveryFieldSurvivesSavingAndLoading) {
   EXPECT_TRUE(loaded.Tools[0].IsFilter);
   EXPECT_EQ(loaded.Tools[1].Extensions, (Strings{"htm", "html"}));
   EXPECT_EQ(CountTools("Character &Map"), 0);
-  EXPECT_FALSE(loaded.AllowEscapedChars);
-  EXPECT_FALSE(loaded.CloseDialogOnFind);
+  EXPECT_FALSE(loaded.Search.allowEscapes);
+  EXPECT_FALSE(loaded.Search.closeDialogOnFind);
   EXPECT_TRUE(loaded.ShowLineNumbers);
   EXPECT_TRUE(loaded.TabInsertsSpaces);
   EXPECT_TRUE(loaded.ShowWhitespace);

@@ -28,7 +28,7 @@ HMENU LoadEditPopup(HINSTANCE instance) {
 }  // namespace
 
 MainWindow::MainWindow(const CommandLineOptions& options, AppSettings& settings)
-    : Options(options), Settings(settings) {}
+    : Options(options), Settings(settings), FindDialog(settings.Search, settings.Hotkeys) {}
 
 MainWindow::~MainWindow() {
   if (Handle) DestroyWindow(Handle);
@@ -59,6 +59,10 @@ INT_PTR CALLBACK MainWindow::DialogProc(HWND window, UINT message, WPARAM wParam
 }
 
 bool MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == FindReplaceDialog::RequestMessage()) {
+    RunFindRequest();
+    return true;
+  }
   switch (message) {
   case WM_INITDIALOG:
     if (!Initialise()) DestroyWindow(Handle);
@@ -100,7 +104,9 @@ bool MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
   case WM_COMMAND:
     return OnCommand(wParam, lParam);
   case WM_TIMER:
-    if (wParam == FileWatchTimer) CheckExternalChange();
+    if (wParam != FileWatchTimer) return true;
+    CheckExternalChange();
+    FindDialog.SetReadOnly(View.IsReadOnly());
     return true;
   case WM_DROPFILES:
     OpenDroppedFiles(reinterpret_cast<HDROP>(wParam));
@@ -241,6 +247,7 @@ void MainWindow::UpdateCaretStatus() {
 }
 
 bool MainWindow::PreTranslate(MSG& message) {
+  if (FindDialog.PreTranslate(message)) return true;
   if (!Handle || (message.hwnd != Handle && !IsChild(Handle, message.hwnd))) return false;
   if (HACCEL main = Settings.Hotkeys.GetHandle()) {
     if (TranslateAcceleratorA(Handle, main, &message)) return true;
@@ -274,6 +281,11 @@ bool MainWindow::RunFixedCommand(unsigned id) {
   case ID_EDIT_PASTE: View.Paste(); break;
   case ID_EDIT_DELETE: View.ReplaceSelection("", false); break;
   case ID_EDIT_SELECT_ALL: View.SelectAll(); break;
+  case ID_SEARCH_FIND: OpenFindDialog(true); break;
+  case ID_SEARCH_REPLACE: OpenFindDialog(false); break;
+  case ID_SEARCH_FIND_NEXT: FindNextCommand(true); break;
+  case ID_SEARCH_FIND_PREVIOUS: FindNextCommand(false); break;
+  case ID_SEARCH_GOTO_LINE: OpenGotoDialog(); break;
   case ID_BOOKMARKS_TOGGLE: View.ToggleBookmark(); break;
   case ID_BOOKMARKS_NEXT: View.NextBookmark(true); break;
   case ID_BOOKMARKS_PREVIOUS: View.NextBookmark(false); break;
@@ -291,6 +303,7 @@ void MainWindow::OnViewNotification(int code) {
     if (titleShowsModified != View.IsModified()) UpdateCaption();
   } else if (code == TVN_SELCHANGED) {
     caretStatusValid = false;
+    Progress.SelectionMoved(View.SelectionStart());
   }
 }
 

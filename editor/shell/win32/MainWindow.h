@@ -5,6 +5,8 @@
 #include "common/win32/WinApi.h"
 #include "editor/shell/CommandLineOptions.h"
 #include "editor/shell/DynamicCommandIds.h"
+#include "editor/shell/SearchProgress.h"
+#include "editor/shell/win32/FindReplaceDialog.h"
 #include "editor/view/win32/TextViewWindow.h"
 
 #include <cstdint>
@@ -62,6 +64,13 @@ private:
   void OnViewNotification(int code);
   void Exit();
   void ToggleWordWrap();
+  // Search (FindCommands.cpp).
+  void OpenFindDialog(bool findMode);
+  std::string InitialFindText();
+  void FindNextCommand(bool forward);
+  void RunFindRequest();
+  void PlaceFindDialog();
+  void OpenGotoDialog();
   // Options (OptionsCommands.cpp).
   void ChooseViewFont();
   void ShowEditorOptions();
@@ -104,6 +113,8 @@ private:
   DynamicCommandIds CommandIds;
   std::vector<unsigned> RecentIds;  // the Recent popup's items, by position
   std::vector<unsigned> ToolIds;    // the Tools popup's items, by position
+  FindReplaceDialog FindDialog;
+  SearchProgress Progress;
 
   std::string currentPath;
   bool existsOnDisk = false;

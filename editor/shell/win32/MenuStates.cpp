@@ -7,10 +7,12 @@
 namespace {
 
 // Commands whose features this build does not hold yet: always grey.
-constexpr unsigned UnavailableCommands[] = {
-    ID_FILE_PRINT,        ID_SEARCH_FIND,        ID_SEARCH_REPLACE,          ID_SEARCH_FIND_NEXT,
-    ID_SEARCH_FIND_PREVIOUS, ID_SEARCH_GOTO_LINE, ID_TOOLS_EDIT_TOOLS,        ID_OPTIONS_HOTKEYS,
-    ID_OPTIONS_SYNTAX_COLORING, ID_HELP_CONTENTS, ID_HELP_ABOUT};
+constexpr unsigned UnavailableCommands[] = {ID_FILE_PRINT,      ID_TOOLS_EDIT_TOOLS,        ID_OPTIONS_HOTKEYS,
+                                            ID_OPTIONS_SYNTAX_COLORING, ID_HELP_CONTENTS, ID_HELP_ABOUT};
+// Searching needs no text and no editable view: Find, Replace, Find Next, Find Previous and
+// Goto Line are always offered (the Replace buttons follow the read-only state instead).
+constexpr unsigned SearchCommands[] = {ID_SEARCH_FIND, ID_SEARCH_REPLACE, ID_SEARCH_FIND_NEXT,
+                                       ID_SEARCH_FIND_PREVIOUS, ID_SEARCH_GOTO_LINE};
 // The same, among the Edit popup's items (which the context menu shares).
 constexpr unsigned UnavailableEditCommands[] = {ID_EDIT_LAST_CLIPBOARD, ID_EDIT_SWITCH_CLIPBOARD,
                                                 ID_EDIT_INSERT_TIME_DATE, ID_EDIT_LOWER_CASE,
@@ -28,6 +30,7 @@ void MainWindow::OnInitMenu(HMENU menu) {
   CheckMenuItem(menu, ID_OPTIONS_WORD_WRAP, MF_BYCOMMAND | (View.GetWordWrap() ? MF_CHECKED : MF_UNCHECKED));
   BuildRecentPopup();
   for (unsigned id : UnavailableCommands) Enable(menu, id, false);
+  for (unsigned id : SearchCommands) Enable(menu, id, true);
   // Tools cannot run in this build.
   for (unsigned id : ToolIds) Enable(menu, id, false);
   UpdateEditStates(menu);
