@@ -8,7 +8,7 @@ namespace {
 
 // Commands whose features this build does not hold yet: always grey.
 constexpr unsigned UnavailableCommands[] = {
-    ID_FILE_PRINT,        ID_SEARCH_FIND,        ID_SEARCH_REPLACE,          ID_SEARCH_FIND_NEXT,
+    ID_SEARCH_FIND,        ID_SEARCH_REPLACE,          ID_SEARCH_FIND_NEXT,
     ID_SEARCH_FIND_PREVIOUS, ID_SEARCH_GOTO_LINE, ID_TOOLS_EDIT_TOOLS,        ID_OPTIONS_HOTKEYS,
     ID_OPTIONS_SYNTAX_COLORING, ID_HELP_CONTENTS, ID_HELP_ABOUT};
 // The same, among the Edit popup's items (which the context menu shares).
