@@ -273,6 +273,7 @@ bool MainWindow::RunFixedCommand(unsigned id) {
   case ID_FILE_OPEN: OpenDocumentDialog(); break;
   case ID_FILE_SAVE: SaveDocument(); break;
   case ID_FILE_SAVE_AS: SaveDocumentAs(); break;
+  case ID_FILE_PRINT: PrintDocument(); break;
   case ID_FILE_EXIT: Exit(); break;
   case ID_EDIT_UNDO: View.Undo(); break;
   case ID_EDIT_REDO: View.Redo(); break;

@@ -74,6 +74,10 @@ private:
   // Options (OptionsCommands.cpp).
   void ChooseViewFont();
   void ShowEditorOptions();
+  // Printing (PrintCommand.cpp).
+  void PrintDocument();
+  // The selection or the whole text, without word wrap's soft breaks.
+  std::string TextToPrint(bool selectionOnly) const;
 
   // Documents (DocumentCommands.cpp).
   void OpenStartupDocument();

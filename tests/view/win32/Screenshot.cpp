@@ -122,6 +122,31 @@ Image CaptureWindow(HWND window) {
   return image;
 }
 
+Image ImageOfBitmap(HBITMAP bitmap) {
+  BITMAP size{};
+  if (!bitmap || !GetObjectA(bitmap, sizeof size, &size) || size.bmWidth <= 0 || size.bmHeight <= 0) return Image();
+  const int width = size.bmWidth, height = size.bmHeight;
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);  // 0x00RRGGBB
+  HDC screen = GetDC(nullptr);
+  const int rows = GetDIBits(screen, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (rows != height) return Image();
+  Image image(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t p = pixels[static_cast<std::size_t>(y) * width + x];
+      image.Set(x, y, RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+    }
+  return image;
+}
+
 std::uint32_t Crc32(const unsigned char* data, std::size_t size, std::uint32_t crc) {
   const auto& table = CrcTable();
   crc = ~crc;

@@ -34,6 +34,9 @@ Image CaptureWindow(HWND window);
 // process cannot be read through their own device contexts, and popups lie outside them.
 Image CaptureScreenArea(const RECT& area);
 
+// The pixels of a bitmap that no device context holds selected (a memory page, for one).
+Image ImageOfBitmap(HBITMAP bitmap);
+
 // The image as an 8-bit RGB PNG (stored deflate blocks, no compression).
 std::string EncodePng(const Image& image);
 
