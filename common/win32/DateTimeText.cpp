@@ -1,8 +1,6 @@
 // The current local time and date as text in the user's locale format.
 #include "common/win32/DateTimeText.h"
 
-#include "common/win32/WinApi.h"
-
 namespace {
 
 // Asks for the length first and then formats into a buffer of that size. The caller
@@ -22,17 +20,25 @@ template <class Format> std::string FormatToString(Format format) {
 std::string TimeText(bool withSeconds) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  const DWORD flags = withSeconds ? 0 : TIME_NOSECONDS;
-  return FormatToString([&](char* buffer, int size) {
-    return GetTimeFormatA(LOCALE_USER_DEFAULT, flags, &now, nullptr, buffer, size);
-  });
+  return TimeText(now, withSeconds);
 }
 
 std::string DateText(bool longForm) {
   SYSTEMTIME now;
   GetLocalTime(&now);
+  return DateText(now, longForm);
+}
+
+std::string TimeText(const SYSTEMTIME& moment, bool withSeconds) {
+  const DWORD flags = withSeconds ? 0 : TIME_NOSECONDS;
+  return FormatToString([&](char* buffer, int size) {
+    return GetTimeFormatA(LOCALE_USER_DEFAULT, flags, &moment, nullptr, buffer, size);
+  });
+}
+
+std::string DateText(const SYSTEMTIME& moment, bool longForm) {
   const DWORD flags = longForm ? DATE_LONGDATE : DATE_SHORTDATE;
   return FormatToString([&](char* buffer, int size) {
-    return GetDateFormatA(LOCALE_USER_DEFAULT, flags, &now, nullptr, buffer, size);
+    return GetDateFormatA(LOCALE_USER_DEFAULT, flags, &moment, nullptr, buffer, size);
   });
 }

@@ -112,7 +112,7 @@ void AppSettings::LoadDefaults() {
   TabInsertsSpaces = false;
   ShowWhitespace = false;
   WordWrap = false;
-  AlternateClipboardText.clear();
+  alternateClipboard.clear();
 }
 
 void AppSettings::Load() {

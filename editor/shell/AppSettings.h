@@ -65,7 +65,7 @@ public:
   bool TabInsertsSpaces;
   bool ShowWhitespace;
   bool WordWrap;
-  std::string AlternateClipboardText;  // the private clipboard; lost at exit
+  std::string alternateClipboard;  // the private second clipboard, never stored
   LanguageList Languages;
 
 protected:

@@ -5,6 +5,8 @@
 #include "editor/resources/resource.h"
 #include "editor/shell/AppSettings.h"
 #include "editor/shell/CommandLineOptions.h"
+#include "editor/shell/TimeDateFormat.h"
+#include "editor/shell/win32/CurrentTimeDate.h"
 
 #include <algorithm>
 #include <string>
@@ -74,9 +76,10 @@ bool Store(HWND dialog, AppSettings& settings) {
   return true;
 }
 
-// The preview shows the format as typed: this build has no expansion of its macros yet.
+// The format as Insert Time/Date would insert it now, following every keystroke.
 void UpdatePreview(HWND dialog) {
-  SetDlgItemTextA(dialog, IDC_TIME_DATE_PREVIEW, ControlText(dialog, IDC_TIME_DATE_FORMAT).c_str());
+  const std::string preview = ExpandTimeDate(ControlText(dialog, IDC_TIME_DATE_FORMAT), CurrentTimeDateTexts());
+  SetDlgItemTextA(dialog, IDC_TIME_DATE_PREVIEW, preview.c_str());
 }
 
 INT_PTR CALLBACK EditorOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

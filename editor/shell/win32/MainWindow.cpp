@@ -4,6 +4,7 @@
 
 #include "editor/resources/resource.h"
 #include "editor/shell/AppSettings.h"
+#include "editor/shell/CaseConversion.h"
 #include "editor/shell/win32/LogFontRecord.h"
 
 #include <cstdio>
@@ -108,6 +109,12 @@ bool MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
     CheckExternalChange();
     FindDialog.SetReadOnly(View.IsReadOnly());
     return true;
+  case WM_DRAWCLIPBOARD:
+    OnClipboardChanged(wParam, lParam);
+    return true;
+  case WM_CHANGECBCHAIN:
+    OnClipboardChainChanged(wParam, lParam);
+    return true;
   case WM_DROPFILES:
     OpenDroppedFiles(reinterpret_cast<HDROP>(wParam));
     return true;
@@ -128,9 +135,11 @@ bool MainWindow::Initialise() {
   wasMaximized = false;
   if (!CreateChildren()) return false;
   Layout();
+  JoinClipboardChain();
   Settings.Load();
   settingsLoaded = true;
   Settings.ApplyToView(View);
+  UpdateClipboardStatus(false);  // tabs as wide as the settings make them
   ContextMenu = LoadEditPopup(Instance);
   View.SetContextMenu(ContextMenu);
   BuildToolsMenu();
@@ -184,6 +193,7 @@ void MainWindow::StorePlacement() {
 
 void MainWindow::OnDestroy() {
   KillTimer(Handle, FileWatchTimer);
+  LeaveClipboardChain();
   // A window that failed before reading the settings must not write defaults over them.
   if (settingsLoaded) {
     StorePlacement();
@@ -287,6 +297,16 @@ bool MainWindow::RunFixedCommand(unsigned id) {
   case ID_SEARCH_FIND_NEXT: FindNextCommand(true); break;
   case ID_SEARCH_FIND_PREVIOUS: FindNextCommand(false); break;
   case ID_SEARCH_GOTO_LINE: OpenGotoDialog(); break;
+  case ID_EDIT_LAST_CLIPBOARD: LastClipboard(); break;
+  case ID_EDIT_SWITCH_CLIPBOARD:
+    // From the find dialog's hotkey, the dialog owns the warning.
+    SwitchClipboard(FindDialog.IsShown() && GetActiveWindow() == FindDialog.Window() ? FindDialog.Window() : Handle);
+    break;
+  case ID_EDIT_INSERT_TIME_DATE: InsertTimeDate(); break;
+  case ID_EDIT_LOWER_CASE: ConvertCase(LowerCase); break;
+  case ID_EDIT_UPPER_CASE: ConvertCase(UpperCase); break;
+  case ID_EDIT_TITLE_CASE: ConvertCase(TitleCase); break;
+  case ID_EDIT_TOGGLE_CASE: ConvertCase(ToggleCase); break;
   case ID_BOOKMARKS_TOGGLE: View.ToggleBookmark(); break;
   case ID_BOOKMARKS_NEXT: View.NextBookmark(true); break;
   case ID_BOOKMARKS_PREVIOUS: View.NextBookmark(false); break;
@@ -306,6 +326,10 @@ void MainWindow::OnViewNotification(int code) {
     caretStatusValid = false;
     Progress.SelectionMoved(View.SelectionStart());
   }
+}
+
+bool MainWindow::ViewIsEditable() const {
+  return !View.IsReadOnly() && IsWindowEnabled(View.Window());
 }
 
 void MainWindow::Exit() {

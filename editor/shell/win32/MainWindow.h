@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/win32/WinApi.h"
+#include "editor/shell/ClipboardHistory.h"
 #include "editor/shell/CommandLineOptions.h"
 #include "editor/shell/DynamicCommandIds.h"
 #include "editor/shell/SearchProgress.h"
@@ -62,6 +63,8 @@ private:
   bool OnCommand(WPARAM wParam, LPARAM lParam);
   bool RunFixedCommand(unsigned id);
   void OnViewNotification(int code);
+  // The view takes edits from the user: not read-only and enabled.
+  bool ViewIsEditable() const;
   void Exit();
   void ToggleWordWrap();
   // Search (FindCommands.cpp).
@@ -78,6 +81,21 @@ private:
   void PrintDocument();
   // The selection or the whole text, without word wrap's soft breaks.
   std::string TextToPrint(bool selectionOnly) const;
+
+  // Clipboards (ClipboardCommands.cpp).
+  void JoinClipboardChain();
+  void LeaveClipboardChain();
+  void OnClipboardChainChanged(WPARAM leaving, LPARAM behind);
+  void OnClipboardChanged(WPARAM wParam, LPARAM lParam);
+  // Shows the clipboard's contents in the status bar; tracking: remember its text as well.
+  void UpdateClipboardStatus(bool tracking);
+  void LastClipboard();
+  // Questions are owned by owner: the main window, or the find dialog that asked.
+  void SwitchClipboard(HWND owner);
+  bool CanSwitchClipboard();
+  // Text commands (TextCommands.cpp).
+  void InsertTimeDate();
+  void ConvertCase(int mode);
 
   // Documents (DocumentCommands.cpp).
   void OpenStartupDocument();
@@ -119,6 +137,8 @@ private:
   std::vector<unsigned> ToolIds;    // the Tools popup's items, by position
   FindReplaceDialog FindDialog;
   SearchProgress Progress;
+  ClipboardHistory Clipboards;
+  HWND NextClipboardViewer = nullptr;  // the successor in the clipboard-viewer chain
 
   std::string currentPath;
   bool existsOnDisk = false;

@@ -13,10 +13,8 @@ constexpr unsigned UnavailableCommands[] = {ID_TOOLS_EDIT_TOOLS, ID_OPTIONS_HOTK
 // Goto Line are always offered (the Replace buttons follow the read-only state instead).
 constexpr unsigned SearchCommands[] = {ID_SEARCH_FIND, ID_SEARCH_REPLACE, ID_SEARCH_FIND_NEXT,
                                        ID_SEARCH_FIND_PREVIOUS, ID_SEARCH_GOTO_LINE};
-// The same, among the Edit popup's items (which the context menu shares).
-constexpr unsigned UnavailableEditCommands[] = {ID_EDIT_LAST_CLIPBOARD, ID_EDIT_SWITCH_CLIPBOARD,
-                                                ID_EDIT_INSERT_TIME_DATE, ID_EDIT_LOWER_CASE,
-                                                ID_EDIT_UPPER_CASE, ID_EDIT_TITLE_CASE, ID_EDIT_TOGGLE_CASE};
+constexpr unsigned CaseCommands[] = {ID_EDIT_LOWER_CASE, ID_EDIT_UPPER_CASE, ID_EDIT_TITLE_CASE,
+                                     ID_EDIT_TOGGLE_CASE};
 
 void Enable(HMENU menu, unsigned id, bool enabled) {
   EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
@@ -37,7 +35,7 @@ void MainWindow::OnInitMenu(HMENU menu) {
 }
 
 void MainWindow::UpdateEditStates(HMENU menu) {
-  const bool editable = !View.IsReadOnly() && IsWindowEnabled(View.Window());
+  const bool editable = ViewIsEditable();
   const bool hasSelection = View.HasSelection();
   Enable(menu, ID_EDIT_UNDO, editable && View.CanUndo());
   Enable(menu, ID_EDIT_REDO, editable && View.CanRedo());
@@ -46,7 +44,10 @@ void MainWindow::UpdateEditStates(HMENU menu) {
   Enable(menu, ID_EDIT_PASTE, View.CanPaste());
   Enable(menu, ID_EDIT_DELETE, editable && hasSelection);
   Enable(menu, ID_EDIT_SELECT_ALL, View.Length() > 0);
-  for (unsigned id : UnavailableEditCommands) Enable(menu, id, false);
+  Enable(menu, ID_EDIT_LAST_CLIPBOARD, Clipboards.HasPrevious());
+  Enable(menu, ID_EDIT_SWITCH_CLIPBOARD, CanSwitchClipboard());
+  Enable(menu, ID_EDIT_INSERT_TIME_DATE, editable);
+  for (unsigned id : CaseCommands) Enable(menu, id, editable && hasSelection);
 }
 
 // The tools' texts are written with their popup (BuildToolsMenu).

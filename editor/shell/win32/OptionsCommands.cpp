@@ -24,5 +24,6 @@ void MainWindow::ChooseViewFont() {
 void MainWindow::ShowEditorOptions() {
   if (!RunEditorOptionsDialog(Instance, Handle, Settings)) return;
   Settings.ApplyToView(View);
+  UpdateClipboardStatus(false);  // the tab width may have changed
   caretStatusValid = false;
 }

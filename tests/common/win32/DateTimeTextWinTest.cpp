@@ -1,4 +1,5 @@
-// Tests of TimeText and DateText against the platform's formatting of the same moment.
+// Tests of TimeText and DateText against the platform's formatting of the same moment, the
+// present one or a given one.
 #include "common/win32/DateTimeText.h"
 
 #include <gtest/gtest.h>
@@ -67,4 +68,27 @@ TEST(DateTimeText, DateTextInLongAndShortForm) {
   ExpectAsDirect([] { return DateText(true); }, [] { return DirectDate(DATE_LONGDATE); });
   ExpectAsDirect([] { return DateText(false); }, [] { return DirectDate(DATE_SHORTDATE); });
   EXPECT_NE(DateText(true), DateText(false));
+}
+
+TEST(DateTimeText, AGivenMomentIsFormattedAsThePlatformFormatsIt) {
+  SYSTEMTIME moment{};
+  moment.wYear = 2024;
+  moment.wMonth = 3;
+  moment.wDay = 5;
+  moment.wDayOfWeek = 2;
+  moment.wHour = 14;
+  moment.wMinute = 7;
+  moment.wSecond = 9;
+  char buffer[256] = {};
+  GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &moment, nullptr, buffer, sizeof buffer);
+  EXPECT_EQ(TimeText(moment, true), buffer);
+  GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &moment, nullptr, buffer, sizeof buffer);
+  EXPECT_EQ(TimeText(moment, false), buffer);
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, buffer, sizeof buffer);
+  EXPECT_EQ(DateText(moment, false), buffer);
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, &moment, nullptr, buffer, sizeof buffer);
+  EXPECT_EQ(DateText(moment, true), buffer);
+  // The moment given, not the present one: its seconds and year are there.
+  EXPECT_NE(TimeText(moment, true).find("09"), std::string::npos);
+  EXPECT_NE(DateText(moment, true).find("2024"), std::string::npos);
 }

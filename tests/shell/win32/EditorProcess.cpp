@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 std::string TestProgramDir() {
@@ -150,6 +152,34 @@ std::string EditorProcess::ViewText() const {
 std::string EditorProcess::StatusText() const {
   HWND status = FindWindowExA(Main, nullptr, STATUSCLASSNAMEA, nullptr);
   return WindowText(status);
+}
+
+// A status bar answers SB_GETTEXT only with a buffer in its own process: the text is
+// written there and read back.
+std::string EditorProcess::StatusPartText(int part) const {
+  HWND status = FindWindowExA(Main, nullptr, STATUSCLASSNAMEA, nullptr);
+  const LRESULT info = SendMessageA(status, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0);
+  const SIZE_T size = static_cast<SIZE_T>(LOWORD(info)) + 1;
+  void* remote = VirtualAllocEx(Process.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (!remote) {
+    ADD_FAILURE() << "no memory in the editor's process: " << GetLastError();
+    return std::string();
+  }
+  SendMessageA(status, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
+  std::string text(size, '\0');
+  SIZE_T read = 0;
+  ReadProcessMemory(Process.hProcess, remote, &text[0], size, &read);
+  VirtualFreeEx(Process.hProcess, remote, 0, MEM_RELEASE);
+  text.resize(std::min<SIZE_T>(read, size - 1));
+  return text.c_str();
+}
+
+void EditorProcess::Command(unsigned id) const {
+  SendMessageA(Main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void EditorProcess::PostCommand(unsigned id) const {
+  PostMessageA(Main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
 void EditorProcess::SendKeys(std::vector<INPUT>& inputs) {

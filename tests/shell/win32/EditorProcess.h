@@ -46,6 +46,12 @@ public:
   std::string ViewText() const;
   // The caret status of the status bar.
   std::string StatusText() const;
+  // The text of a part of the status bar (0 the caret, 1 the clipboard).
+  std::string StatusPartText(int part) const;
+  // Sends a menu command to the main window and waits until it has run.
+  void Command(unsigned id) const;
+  // Posts it instead, for a command that opens a message box or a dialog.
+  void PostCommand(unsigned id) const;
 
   // Real key presses, to the focused view of the editor brought to the foreground.
   void Type(const std::string& text);

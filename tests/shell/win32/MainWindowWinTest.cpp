@@ -280,9 +280,9 @@ TEST(MainWindowTest, EditorOptionsStoreTheExtensionWithoutDotsAndRefuseForbidden
   ASSERT_TRUE(dialog);
   HWND extension = GetDlgItem(dialog, 1049);
   EXPECT_EQ(WindowText(extension), "txt");
-  // The preview follows the format as it is typed.
-  SendMessageA(GetDlgItem(dialog, 1047), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("%Time%"));
-  EXPECT_EQ(WindowText(GetDlgItem(dialog, 1051)), "%Time%");
+  // The preview follows the format as it is typed (its macros: TextCommandsWinTest).
+  SendMessageA(GetDlgItem(dialog, 1047), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("plain words"));
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, 1051)), "plain words");
   SendMessageA(extension, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("a*b"));
   EditorProcess::Press(dialog, IDOK);
   HWND error = editor.WaitForWindow("Error");

@@ -1,0 +1,187 @@
+// The real editor and the real clipboard under Wine: the clipboard part of the status bar,
+// Last Clipboard, Switch Clipboard with its warning, and a picture of the status bar.
+#include "editor/resources/resource.h"
+#include "editor/shell/SwitchClipboard.h"
+#include "tests/shell/win32/EditorProcess.h"
+#include "tests/view/win32/RawClipboard.h"
+#include "tests/view/win32/Screenshot.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Another program may hold the clipboard for a moment (the editor reads it on every change).
+void OpenClipboardOfTest() {
+  EditorProcess::WaitUntil([] { return OpenClipboard(nullptr) != FALSE; });
+  EmptyClipboard();
+}
+
+void PutData(UINT format, HANDLE data) {
+  OpenClipboardOfTest();
+  EXPECT_NE(SetClipboardData(format, data), nullptr);
+  CloseClipboard();
+}
+
+HGLOBAL GlobalBytes(const std::string& bytes) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+  std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
+  GlobalUnlock(memory);
+  return memory;
+}
+
+// Text as another program copies it, byte for byte.
+void CopyText(const std::string& text) {
+  PutData(CF_TEXT, GlobalBytes(text + '\0'));
+}
+
+void CopyPicture() {
+  PutData(CF_BITMAP, CreateBitmap(4, 4, 1, 32, nullptr));
+}
+
+// A file list, as the file manager copies files.
+void CopyFiles(const std::vector<std::string>& paths) {
+  std::string block(sizeof(DROPFILES), '\0');
+  DROPFILES header = {};
+  header.pFiles = sizeof(DROPFILES);
+  std::memcpy(&block[0], &header, sizeof header);
+  for (const std::string& path : paths) block += path + '\0';
+  block += '\0';
+  PutData(CF_HDROP, GlobalBytes(block));
+}
+
+bool ClipboardHoldsText() {
+  return IsClipboardFormatAvailable(CF_TEXT) != FALSE;
+}
+
+struct ClipboardCommandsTest : testing::Test {
+  void SetUp() override {
+    OpenClipboardOfTest();
+    CloseClipboard();
+    Editor.Start({});
+    ASSERT_TRUE(Editor.WaitForMainWindow());
+    WaitForClipboardStatus("<No text is in the text>");
+  }
+  void WaitForClipboardStatus(const std::string& status) {
+    EditorProcess::WaitUntil([&] { return Editor.StatusPartText(1) == status; });
+  }
+  // Posts Switch Clipboard and waits for the warning it asks.
+  HWND SwitchAndWaitForWarning() {
+    Editor.PostCommand(ID_EDIT_SWITCH_CLIPBOARD);
+    HWND box = Editor.WaitForWindow("Warning");
+    EXPECT_EQ(EditorProcess::MessageBoxText(box), SwitchClipboardWarning());
+    EXPECT_TRUE(GetDlgItem(box, IDYES));
+    EXPECT_TRUE(GetDlgItem(box, IDNO));
+    return box;
+  }
+  // Once the box is gone the command goes on; a message sent afterwards is answered when
+  // the command has ended.
+  void WaitUntilBoxCloses(HWND box) {
+    EditorProcess::WaitUntil([&] { return !IsWindow(box); });
+    SendMessageA(Editor.MainWindow(), WM_NULL, 0, 0);
+  }
+
+  EditorProcess Editor;
+};
+
+TEST_F(ClipboardCommandsTest, TheStatusBarShowsTextOnOneLineCutAt500AndTabsAsBlanks) {
+  CopyText("first\r\nsecond\tend");
+  WaitForClipboardStatus("first\\nsecond    end");
+  EXPECT_EQ(Editor.StatusText().substr(0, 3), "Ln ");
+  const std::string longText(600, 'w');
+  CopyText(longText);
+  WaitForClipboardStatus(longText.substr(0, 500));
+}
+
+TEST_F(ClipboardCommandsTest, TheStatusBarNamesOneCopiedFileOrSeveral) {
+  Editor.Folder().WriteBytes("one.txt", "1");
+  Editor.Folder().WriteBytes("two.txt", "2");
+  CopyFiles({Editor.Path("one.txt")});
+  WaitForClipboardStatus("File: " + Editor.Path("one.txt"));
+  CopyFiles({Editor.Path("one.txt"), Editor.Path("two.txt")});
+  WaitForClipboardStatus("Files: " + Editor.Path("one.txt") + "; " + Editor.Path("two.txt"));
+  CopyPicture();
+  WaitForClipboardStatus("<No text is in the text>");
+}
+
+TEST_F(ClipboardCommandsTest, LastClipboardBringsBackTheTextBeforeAndThenTheOneAfter) {
+  CopyText("A\r\nsecond line");
+  WaitForClipboardStatus("A\\nsecond line");
+  CopyText("B");
+  WaitForClipboardStatus("B");
+  Editor.Command(ID_EDIT_LAST_CLIPBOARD);
+  EXPECT_EQ(RawClipboardText(), "A\r\nsecond line");
+  WaitForClipboardStatus("A\\nsecond line");
+  Editor.Command(ID_EDIT_LAST_CLIPBOARD);
+  EXPECT_EQ(RawClipboardText(), "B");
+  WaitForClipboardStatus("B");
+}
+
+TEST_F(ClipboardCommandsTest, TheSameTextCopiedAgainLeavesThePreviousTextInPlace) {
+  CopyText("A");
+  WaitForClipboardStatus("A");
+  CopyText("B");
+  WaitForClipboardStatus("B");
+  CopyText("x");
+  WaitForClipboardStatus("x");
+  CopyText("B");
+  WaitForClipboardStatus("B");
+  CopyText("B");
+  WaitForClipboardStatus("B");
+  Editor.Command(ID_EDIT_LAST_CLIPBOARD);
+  EXPECT_EQ(RawClipboardText(), "x");
+}
+
+TEST_F(ClipboardCommandsTest, SwitchingTwiceEmptiesTheClipboardTextAndThenRestoresIt) {
+  CopyText("T\r\nline two");
+  WaitForClipboardStatus("T\\nline two");
+  Editor.Command(ID_EDIT_SWITCH_CLIPBOARD);
+  EXPECT_TRUE(ClipboardHoldsText());
+  EXPECT_EQ(RawClipboardText(), "");
+  WaitForClipboardStatus("");
+  Editor.Command(ID_EDIT_SWITCH_CLIPBOARD);
+  EXPECT_EQ(RawClipboardText(), "T\r\nline two");
+  WaitForClipboardStatus("T\\nline two");
+}
+
+TEST_F(ClipboardCommandsTest, APictureIsOnlyOverwrittenAfterTheWarningIsAnsweredYes) {
+  CopyText("private");
+  WaitForClipboardStatus("private");
+  Editor.Command(ID_EDIT_SWITCH_CLIPBOARD);  // the editor keeps "private"
+  CopyPicture();
+  WaitForClipboardStatus("<No text is in the text>");
+
+  HWND box = SwitchAndWaitForWarning();
+  EditorProcess::Press(box, IDNO);
+  WaitUntilBoxCloses(box);
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+  EXPECT_FALSE(ClipboardHoldsText());
+
+  box = SwitchAndWaitForWarning();
+  EditorProcess::Press(box, IDYES);
+  WaitUntilBoxCloses(box);
+  EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+  EXPECT_EQ(RawClipboardText(), "private");
+  WaitForClipboardStatus("private");
+  // The private clipboard is empty now: a picture is left alone without a question.
+  CopyPicture();
+  WaitForClipboardStatus("<No text is in the text>");
+  Editor.Command(ID_EDIT_SWITCH_CLIPBOARD);
+  EXPECT_FALSE(Editor.FindWindowNamed("Warning"));
+  EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+}
+
+TEST_F(ClipboardCommandsTest, PictureOfTheStatusBarWithTheClipboardText) {
+  CopyText("int main() {\r\n\treturn 0;\r\n}");
+  WaitForClipboardStatus("int main() {\\n    return 0;\\n}");
+  Sleep(500);
+  RECT frame;
+  GetWindowRect(Editor.MainWindow(), &frame);
+  const std::string path = SaveScreenshot(CaptureScreenArea(frame), "clipboard-status.png");
+  EXPECT_FALSE(path.empty());
+}
+
+}  // namespace
