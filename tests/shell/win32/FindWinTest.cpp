@@ -120,6 +120,8 @@ TEST(FindWinTest, ReplaceModeCountsReplaceAllAndFollowsSelectionOnly) {
   HWND dialog = editor.Editor.WaitForWindow("Replace");
   ASSERT_TRUE(dialog);
   EXPECT_FALSE(Shown(dialog, IDC_CLOSE_ON_FIND));
+  EXPECT_TRUE(Shown(dialog, IDCANCEL));
+  EXPECT_GT(TopOf(dialog, IDCANCEL), TopOf(dialog, IDC_REPLACE_ALL_BUTTON));
   for (int id : {IDC_SELECTION_ONLY, IDC_REPLACE_TEXT, IDC_REPLACE_BUTTON, IDC_REPLACE_ALL_BUTTON})
     EXPECT_TRUE(Shown(dialog, id)) << id;
   SetFindText(dialog, IDC_FIND_TEXT, "at");
