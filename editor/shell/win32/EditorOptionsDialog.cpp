@@ -1,4 +1,5 @@
 // The Editor Options dialog: fills its controls from the settings and takes them back on OK.
+#include "editor/shell/win32/DialogControls.h"
 #include "editor/shell/win32/EditorOptionsDialog.h"
 
 #include "common/Paths.h"
@@ -12,21 +13,6 @@
 #include <string>
 
 namespace {
-
-std::string ControlText(HWND dialog, int id) {
-  HWND control = GetDlgItem(dialog, id);
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
-  return text;
-}
-
-void SetChecked(HWND dialog, int id, bool checked) {
-  CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-bool IsChecked(HWND dialog, int id) {
-  return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-}
 
 int NewLineButton(int newLineType) {
   if (newLineType == 1) return IDC_NEWLINE_CR;

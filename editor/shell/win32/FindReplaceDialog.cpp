@@ -1,5 +1,6 @@
 // The Find and Replace dialog: its two layouts, its button rules, the request it builds on
 // every button press and the one hotkey it takes over from the main window.
+#include "editor/shell/win32/DialogControls.h"
 #include "editor/shell/win32/FindReplaceDialog.h"
 
 #include "common/HotkeyTable.h"
@@ -13,21 +14,6 @@ constexpr int ActionReplace = 1;
 constexpr int ActionReplaceAll = 2;
 // How much higher the Find layout puts the check boxes, and how much shorter it is.
 constexpr int FindModeShift = 24;
-
-std::string ControlText(HWND dialog, int id) {
-  HWND control = GetDlgItem(dialog, id);
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
-  return text;
-}
-
-void SetChecked(HWND dialog, int id, bool checked) {
-  CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
-}
-
-bool IsChecked(HWND dialog, int id) {
-  return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-}
 
 void Hide(HWND dialog, int id) {
   ShowWindow(GetDlgItem(dialog, id), SW_HIDE);
