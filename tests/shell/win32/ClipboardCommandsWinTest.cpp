@@ -8,49 +8,22 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Another program may hold the clipboard for a moment (the editor reads it on every change).
-void OpenClipboardOfTest() {
-  EditorProcess::WaitUntil([] { return OpenClipboard(nullptr) != FALSE; });
-  EmptyClipboard();
-}
-
-void PutData(UINT format, HANDLE data) {
-  OpenClipboardOfTest();
-  EXPECT_NE(SetClipboardData(format, data), nullptr);
-  CloseClipboard();
-}
-
-HGLOBAL GlobalBytes(const std::string& bytes) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-  std::memcpy(GlobalLock(memory), bytes.data(), bytes.size());
-  GlobalUnlock(memory);
-  return memory;
-}
-
-// Text as another program copies it, byte for byte.
+// Text as another program copies it.
 void CopyText(const std::string& text) {
-  PutData(CF_TEXT, GlobalBytes(text + '\0'));
+  EXPECT_TRUE(PutRawClipboardText(text));
 }
 
 void CopyPicture() {
-  PutData(CF_BITMAP, CreateBitmap(4, 4, 1, 32, nullptr));
+  EXPECT_TRUE(PutRawClipboard(CF_BITMAP, CreateBitmap(4, 4, 1, 32, nullptr)));
 }
 
-// A file list, as the file manager copies files.
 void CopyFiles(const std::vector<std::string>& paths) {
-  std::string block(sizeof(DROPFILES), '\0');
-  DROPFILES header = {};
-  header.pFiles = sizeof(DROPFILES);
-  std::memcpy(&block[0], &header, sizeof header);
-  for (const std::string& path : paths) block += path + '\0';
-  block += '\0';
-  PutData(CF_HDROP, GlobalBytes(block));
+  EXPECT_TRUE(PutDropList(paths));
 }
 
 bool ClipboardHoldsText() {
@@ -59,7 +32,7 @@ bool ClipboardHoldsText() {
 
 struct ClipboardCommandsTest : testing::Test {
   void SetUp() override {
-    OpenClipboardOfTest();
+    OpenAndEmptyClipboard();
     CloseClipboard();
     Editor.Start({});
     ASSERT_TRUE(Editor.WaitForMainWindow());
@@ -172,6 +145,33 @@ TEST_F(ClipboardCommandsTest, APictureIsOnlyOverwrittenAfterTheWarningIsAnswered
   Editor.Command(ID_EDIT_SWITCH_CLIPBOARD);
   EXPECT_FALSE(Editor.FindWindowNamed("Warning"));
   EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+}
+
+// The find dialog keeps the keyboard while it is active; Switch Clipboard's hotkey still works
+// there, and a question it asks belongs to the dialog, so the dialog stays usable behind it.
+TEST_F(ClipboardCommandsTest, TheSwitchHotkeyWorksInsideTheFindDialogAndItsWarningBelongsToIt) {
+  CopyText("kept");
+  WaitForClipboardStatus("kept");
+  Editor.PostCommand(ID_SEARCH_FIND);
+  HWND find = Editor.WaitForWindow("Find");
+  ASSERT_TRUE(find);
+  SetDlgItemTextA(find, IDC_FIND_TEXT, "needle");
+
+  Editor.PressKey('W', true, find);
+  WaitForClipboardStatus("");
+  EXPECT_EQ(RawClipboardText(), "");
+  EXPECT_EQ(WindowText(GetDlgItem(find, IDC_FIND_TEXT)), "needle");
+
+  CopyPicture();
+  WaitForClipboardStatus("<No text is in the text>");
+  Editor.PressKey('W', true, find);
+  HWND box = Editor.WaitForWindow("Warning");
+  ASSERT_TRUE(box);
+  EXPECT_EQ(GetWindow(box, GW_OWNER), find);
+  EditorProcess::Press(box, IDYES);
+  WaitUntilBoxCloses(box);
+  EXPECT_EQ(RawClipboardText(), "kept");
+  EXPECT_TRUE(IsWindowVisible(find));
 }
 
 TEST_F(ClipboardCommandsTest, PictureOfTheStatusBarWithTheClipboardText) {

@@ -182,9 +182,10 @@ void EditorProcess::PostCommand(unsigned id) const {
   PostMessageA(Main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-void EditorProcess::SendKeys(std::vector<INPUT>& inputs) {
-  SetForegroundWindow(Main);
-  WaitUntil([this] { return GetForegroundWindow() == Main; });
+void EditorProcess::SendKeys(std::vector<INPUT>& inputs, HWND target) {
+  if (!target) target = Main;
+  SetForegroundWindow(target);
+  WaitUntil([target] { return GetForegroundWindow() == target; });
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
@@ -202,13 +203,13 @@ void EditorProcess::Type(const std::string& text) {
   SendKeys(inputs);
 }
 
-void EditorProcess::PressKey(WORD virtualKey, bool control) {
+void EditorProcess::PressKey(WORD virtualKey, bool control, HWND target) {
   std::vector<INPUT> inputs;
   if (control) inputs.push_back(KeyInput(VK_CONTROL, false));
   inputs.push_back(KeyInput(virtualKey, false));
   inputs.push_back(KeyInput(virtualKey, true));
   if (control) inputs.push_back(KeyInput(VK_CONTROL, true));
-  SendKeys(inputs);
+  SendKeys(inputs, target);
 }
 
 DWORD EditorProcess::WaitForExit() {

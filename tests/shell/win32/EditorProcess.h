@@ -53,9 +53,10 @@ public:
   // Posts it instead, for a command that opens a message box or a dialog.
   void PostCommand(unsigned id) const;
 
-  // Real key presses, to the focused view of the editor brought to the foreground.
+  // Real key presses, to the focused view of the editor brought to the foreground, or to
+  // another window of the program (a modeless dialog) brought there instead.
   void Type(const std::string& text);
-  void PressKey(WORD virtualKey, bool control = false);
+  void PressKey(WORD virtualKey, bool control = false, HWND target = nullptr);
 
   // Waits until the program ends; returns its exit code.
   DWORD WaitForExit();
@@ -69,7 +70,7 @@ public:
 
 private:
   void CopyLanguageFiles(const std::string& programDir);
-  void SendKeys(std::vector<INPUT>& inputs);
+  void SendKeys(std::vector<INPUT>& inputs, HWND target = nullptr);
 
   ScratchFolder Scratch;
   std::string Program;

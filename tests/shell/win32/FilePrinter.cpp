@@ -95,7 +95,9 @@ FilePrinter::FilePrinter(const std::string& outputPath) : Output(outputPath) {
   Ready = WritePpd() && AddDriver() && SetPort(Output, true) && AddFilePrinter(Output);
 }
 
-FilePrinter::~FilePrinter() {
+void FilePrinter::Remove() {
+  if (!Ready) return;
+  Ready = false;
   HANDLE printer = nullptr;
   PRINTER_DEFAULTSA access{nullptr, nullptr, PRINTER_ALL_ACCESS};
   if (OpenPrinterA(const_cast<char*>(Name), &printer, &access)) {

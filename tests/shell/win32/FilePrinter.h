@@ -9,11 +9,13 @@ public:
   // outputPath: a Windows path; the printer's port.
   explicit FilePrinter(const std::string& outputPath);
   // Removes the printer and its port again.
-  ~FilePrinter();
+  ~FilePrinter() { Remove(); }
   FilePrinter(const FilePrinter&) = delete;
   FilePrinter& operator=(const FilePrinter&) = delete;
 
   bool Installed() const { return Ready; }
+  // Removes the printer before the object ends, as when it is deleted while a program uses it.
+  void Remove();
   static constexpr const char* Name = "Quilvane Test File Printer";
 
 private:

@@ -38,11 +38,16 @@ protected:
     Editor.WaitForMainWindow();
   }
 
+  // Ctrl+P: the system's print dialog.
+  HWND OpenPrintDialog() {
+    Editor.PressKey('P', true);
+    return Editor.WaitForWindow("Print");
+  }
+
   // Ctrl+P, then the dialog's choices, then OK; returns the job once the printer wrote it all.
   PostScriptJob Print(int copies, bool selection) {
     DeleteFileA(Output.c_str());
-    Editor.PressKey('P', true);
-    HWND dialog = Editor.WaitForWindow("Print");
+    HWND dialog = OpenPrintDialog();
     EXPECT_NE(dialog, nullptr);
     if (!dialog) return {};
     if (copies != 1) SetDlgItemTextA(dialog, CopiesEdit, std::to_string(copies).c_str());
@@ -97,6 +102,22 @@ TEST_F(PrintRunTest, TheSelectionOfALongLinePrintsItWrappedOverSeveralPages) {
   EXPECT_GE(selection.Pages, 2);
   EXPECT_LT(selection.Pages, whole.Pages);
   KeepForLooking("print-selection.ps");
+}
+
+// Without any printer the system's dialog says so itself and fails; the editor goes on with
+// its document and can print again once a printer is there.
+TEST_F(PrintRunTest, WithoutAnyPrinterTheSystemSaysSoAndTheEditorGoesOn) {
+  Printer.Remove();
+  Editor.PressKey('P', true);
+  HWND notice = Editor.WaitForWindow("Print");
+  ASSERT_NE(notice, nullptr);
+  EXPECT_NE(EditorProcess::MessageBoxText(notice).find("install a printer"), std::string::npos);
+  EditorProcess::Press(notice, IDOK);
+  EditorProcess::WaitUntil([&] { return Editor.ProgramWindows().size() == 1; });
+  EXPECT_EQ(Editor.ProgramWindows()[0], Editor.MainWindow());
+  FilePrinter again{Output};
+  ASSERT_TRUE(again.Installed());
+  EXPECT_GE(Print(1, false).Pages, 4);
 }
 
 }  // namespace

@@ -5,41 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
-
-// Puts text on the clipboard as another program would, byte for byte.
-void PutRawClipboardText(const std::string& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  ASSERT_NE(memory, nullptr);
-  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  EXPECT_NE(SetClipboardData(CF_TEXT, memory), nullptr);
-  CloseClipboard();
-}
-
-// A file list on the clipboard, as the shell puts it there when files are copied.
-void PutDropList(const std::vector<std::string>& paths) {
-  std::string block(sizeof(DROPFILES), '\0');
-  DROPFILES header = {};
-  header.pFiles = sizeof(DROPFILES);
-  std::memcpy(&block[0], &header, sizeof header);
-  for (const std::string& path : paths) block += path + '\0';
-  block += '\0';
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, block.size());
-  ASSERT_NE(memory, nullptr);
-  std::memcpy(GlobalLock(memory), block.data(), block.size());
-  GlobalUnlock(memory);
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  EXPECT_NE(SetClipboardData(CF_HDROP, memory), nullptr);
-  CloseClipboard();
-}
 
 // A file in the temporary folder, removed again with the object.
 class TempFile {
@@ -100,7 +69,7 @@ TEST(ClipboardWinTest, CutTakesTheSelectionOutOntoTheClipboard) {
 
 TEST(ClipboardWinTest, PasteTurnsCrLfIntoLf) {
   ClipboardView v("ab");
-  PutRawClipboardText("x\r\n\xE9\t\r\n");
+  ASSERT_TRUE(PutRawClipboardText("x\r\n\xE9\t\r\n"));
   v.View.SetSelection(1, 1, ScrollNone);
   ASSERT_TRUE(v.View.CanPaste());
   v.Send(WM_PASTE);
@@ -116,7 +85,7 @@ TEST(ClipboardWinTest, PasteTurnsCrLfIntoLf) {
 TEST(ClipboardWinTest, PasteIntoAReadOnlyViewDoesNothingButCopyWorks) {
   ClipboardView v("locked text");
   v.View.SetReadOnly(true);
-  PutRawClipboardText("intruder");
+  ASSERT_TRUE(PutRawClipboardText("intruder"));
   EXPECT_FALSE(v.View.CanPaste());
   v.View.SetSelection(0, 6, ScrollNone);
   v.Notifications.clear();
@@ -167,7 +136,7 @@ TEST(ClipboardWinTest, TheClipboardKeys) {
 TEST(ClipboardWinTest, PastingCopiedFilesInsertsTheirContents) {
   ClipboardView v("[]");
   TempFile first("one\r\ntwo\r"), second("three");
-  PutDropList({first.Path, second.Path});
+  ASSERT_TRUE(PutDropList({first.Path, second.Path}));
   ASSERT_TRUE(v.View.CanPaste());
   v.View.SetSelection(1, 1, ScrollNone);
   v.Send(WM_PASTE);
