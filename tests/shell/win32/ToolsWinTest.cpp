@@ -4,6 +4,7 @@
 #include "common/Constants.h"
 #include "common/Paths.h"
 #include "common/win32/FileSystem.h"
+#include "common/win32/SystemErrorText.h"
 #include "common/win32/SystemFolders.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/ToolErrorMessage.h"
@@ -11,16 +12,45 @@
 #include "tests/shell/win32/EditorProcess.h"
 
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
 #include <string>
 #include <vector>
 
 namespace {
 
-std::string ProbePath() {
+std::string TestProgramDir() {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-  return JoinPath(DirectoryOf(std::string(path, length)), "FilterProbe.exe");
+  return DirectoryOf(std::string(path, length));
+}
+
+std::string ProbePath() {
+  return JoinPath(TestProgramDir(), "FilterProbe.exe");
+}
+
+// The browser that the editor started, once it runs.
+DWORD WaitForBrowser(DWORD editorId) {
+  DWORD found = 0;
+  EditorProcess::WaitUntil([&] {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+      if (entry.th32ParentProcessID == editorId && lstrcmpiA(entry.szExeFile, "iexplore.exe") == 0)
+        found = entry.th32ProcessID;
+    CloseHandle(snapshot);
+    return found != 0;
+  });
+  return found;
+}
+
+void EndProcess(DWORD id) {
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+  ASSERT_TRUE(process);
+  TerminateProcess(process, 0);
+  WaitForSingleObject(process, INFINITE);
+  CloseHandle(process);
 }
 
 struct ToolSpec {
@@ -54,7 +84,7 @@ std::string SettingsWithTools(const std::vector<ToolSpec>& tools) {
 }
 
 // Tool i has the menu command 40000 + i: the tools take the first ids at start-up.
-enum Tool : unsigned { Sort = 40000, Upper, Fail, Notes, CmdFind, Prompts, SelectAllKey };
+enum Tool : unsigned { Sort = 40000, Upper, Fail, Notes, CmdFind, Prompts, SelectAllKey, Missing, MissingFilter };
 
 struct ToolsTest : testing::Test {
   ToolsTest() {
@@ -68,6 +98,8 @@ struct ToolsTest : testing::Test {
         {"&Find", "cmd.exe", "/c find \"an\"", "", false, true},
         {"&Prompts", probe, notes + "\"%Prompt:Enter a value%\" [%Prompt:Second:%]", "", false, false},
         {"&All", probe, "upper", "", false, true, 'A', 9},  // Ctrl+A, Select All's own
+        {"&Missing", "NoSuch%FileExt%Program.exe", "", "", false, false},
+        {"Missing &Filter", "NoSuchFilter.exe", "", "", false, true},
     }));
   }
 
@@ -203,6 +235,43 @@ TEST_F(ToolsTest, ToolHotkeysRunTheirToolUnlessTheMainTableHoldsTheKey) {
   EditorProcess::WaitUntil([&] { return Editor.ViewText() == "QUIET TEXT"; });
   Editor.Command(ID_EDIT_UNDO);
   EXPECT_EQ(Editor.ViewText(), "quiet text");
+}
+
+TEST_F(ToolsTest, AProgramThatCannotStartIsReportedWithTheSystemsReason) {
+  Open("doc.txt", "text");
+  Editor.PostCommand(Missing);
+  HWND error = Editor.WaitForWindow("Error");
+  ASSERT_TRUE(error);
+  EXPECT_EQ(EditorProcess::MessageBoxText(error),
+            ToolErrorMessage("NoSuchtxtProgram.exe", SystemErrorText(ERROR_FILE_NOT_FOUND)));
+  EditorProcess::Press(error, IDOK);
+  EditorProcess::WaitUntil([&] { return !Editor.FindWindowNamed("Error"); });
+  Editor.Command(ID_EDIT_SELECT_ALL);
+  Editor.PostCommand(MissingFilter);
+  error = Editor.WaitForWindow("Error");
+  ASSERT_TRUE(error);
+  EXPECT_EQ(EditorProcess::MessageBoxText(error),
+            ToolErrorMessage("NoSuchFilter.exe", SystemErrorText(ERROR_FILE_NOT_FOUND)));
+  EXPECT_TRUE(FilterFilesLeft().empty());
+  EditorProcess::Press(error, IDOK);
+  EditorProcess::WaitUntil([&] { return !Editor.FindWindowNamed("Error"); });
+  EXPECT_EQ(Editor.ViewText(), "text");
+}
+
+// Help > Contents, the platform's help command and F1 start the browser on the page that
+// the build puts beside the program; F1 does not reach the text.
+TEST_F(ToolsTest, TheHelpCommandsStartTheBrowser) {
+  EXPECT_TRUE(FileExists(JoinPath(TestProgramDir(), HelpFileName)));
+  Open("doc.txt", "text\n");
+  Editor.PostCommand(ID_HELP_CONTENTS);
+  EndProcess(WaitForBrowser(Editor.ProcessId()));
+  Editor.PostCommand(ID_HELP);
+  EndProcess(WaitForBrowser(Editor.ProcessId()));
+  Editor.PressKey(VK_F1);
+  EndProcess(WaitForBrowser(Editor.ProcessId()));
+  Editor.Type("k");
+  EditorProcess::WaitUntil([&] { return Editor.ViewText() == "ktext\n"; });
+  EXPECT_EQ(Editor.ProgramWindows().size(), 1u);
 }
 
 }  // namespace
