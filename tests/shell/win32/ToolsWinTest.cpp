@@ -10,6 +10,7 @@
 #include "editor/shell/ToolErrorMessage.h"
 #include "tests/shell/FirstRunFile.h"
 #include "tests/shell/win32/EditorProcess.h"
+#include "tests/view/win32/Screenshot.h"
 
 #include <gtest/gtest.h>
 #include <tlhelp32.h>
@@ -211,6 +212,10 @@ TEST_F(ToolsTest, PromptsAskInOrderWithTheirLabelsAndCancelGivesNothing) {
   EXPECT_EQ(WindowText(GetDlgItem(first, IDC_PROMPT_MESSAGE)), "Enter a value:");
   EXPECT_EQ(WindowText(GetDlgItem(first, IDC_PROMPT_TEXT)), "");
   SendMessageA(GetDlgItem(first, IDC_PROMPT_TEXT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("two words"));
+  RedrawWindow(first, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT frame;
+  GetWindowRect(first, &frame);
+  SaveScreenshot(CaptureScreenArea(frame), "tools-prompt-dialog.png");
   EditorProcess::Press(first, IDOK);
   HWND second = nullptr;
   EditorProcess::WaitUntil([&] {
