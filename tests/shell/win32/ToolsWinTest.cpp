@@ -159,6 +159,27 @@ TEST_F(ToolsTest, AFilterKeepsTheSelectionsMissingOrPresentFinalLineBreak) {
   EXPECT_TRUE(FilterFilesLeft().empty());
 }
 
+// Its output could not replace the selection, so the filter does not run, from its menu
+// item or from its hotkey.
+TEST_F(ToolsTest, AReadOnlyDocumentRunsNoFilter) {
+  Editor.Folder().WriteBytes("locked.txt", "locked text");
+  ASSERT_TRUE(SetFileAttributesA(Editor.Path("locked.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+  File = Editor.Path("locked.txt");
+  Editor.Start({File});
+  ASSERT_TRUE(Editor.WaitForMainWindow());
+  EditorProcess::WaitUntil([&] { return Editor.Caption() == File + " [Read Only]"; });
+  Editor.Command(ID_EDIT_SELECT_ALL);
+  Editor.Command(Upper);
+  Editor.Command(Fail);
+  Editor.PressKey('K', true);
+  // Keys arrive in order: once End has moved the caret, Ctrl+K has been handled.
+  Editor.PressKey(VK_END);
+  EditorProcess::WaitUntil([&] { return Editor.StatusPartText(0) == "Ln 1, Col 12"; });
+  EXPECT_EQ(Editor.ViewText(), "locked text");
+  EXPECT_EQ(Editor.ProgramWindows().size(), 1u);
+  SetFileAttributesA(File.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 TEST_F(ToolsTest, AFilterThatWritesErrorsIsReportedAndChangesNothing) {
   Open("doc.txt", "keep me");
   Editor.Command(ID_EDIT_SELECT_ALL);
