@@ -59,12 +59,20 @@ struct ToolSpec {
   bool SaveFirst = false;
   bool IsFilter = false;
   int Key = 0, Flags = 0;
+  std::vector<std::string> Extensions;
 };
+
+std::string ExtensionLines(const std::vector<std::string>& extensions) {
+  std::string lines;
+  for (const std::string& extension : extensions) lines += "=" + extension + "\n";
+  return lines;
+}
 
 std::string Record(const ToolSpec& tool) {
   return "MenuItemName=" + tool.Name + "\nCommand=" + tool.Command + "\nArguments=" + tool.Arguments +
          "\nInitDir=" + tool.InitDir + "\nSaveFileBeforeExecuting=" + (tool.SaveFirst ? "True" : "False") +
-         "\nExtensionsCount=0\nCommand=0\nKey=" + std::to_string(tool.Key) + "\nFlags=" + std::to_string(tool.Flags) +
+         "\nExtensionsCount=" + std::to_string(tool.Extensions.size()) + "\n" + ExtensionLines(tool.Extensions) +
+         "Command=0\nKey=" + std::to_string(tool.Key) + "\nFlags=" + std::to_string(tool.Flags) +
          "\nIsFilter=" + (tool.IsFilter ? "True" : "False") + "\n";
 }
 
@@ -85,7 +93,7 @@ std::string SettingsWithTools(const std::vector<ToolSpec>& tools) {
 }
 
 // Tool i has the menu command 40000 + i: the tools take the first ids at start-up.
-enum Tool : unsigned { Sort = 40000, Upper, Fail, Notes, CmdFind, Prompts, SelectAllKey, Missing, MissingFilter };
+enum Tool : unsigned { Sort = 40000, Upper, Fail, Notes, CmdFind, Prompts, SelectAllKey, Missing, MissingFilter, UpperForC };
 
 struct ToolsTest : testing::Test {
   ToolsTest() {
@@ -101,6 +109,7 @@ struct ToolsTest : testing::Test {
         {"&All", probe, "upper", "", false, true, 'A', 9},  // Ctrl+A, Select All's own
         {"&Missing", "NoSuch%FileExt%Program.exe", "", "", false, false},
         {"Missing &Filter", "NoSuchFilter.exe", "", "", false, true},
+        {"Upper for &C", probe, "upper", "", false, true, 'J', 9, {"c", "h"}},  // Ctrl+J
     }));
   }
 
@@ -298,6 +307,25 @@ TEST_F(ToolsTest, TheHelpCommandsStartTheBrowser) {
   Editor.Type("k");
   EditorProcess::WaitUntil([&] { return Editor.ViewText() == "ktext\n"; });
   EXPECT_EQ(Editor.ProgramWindows().size(), 1u);
+}
+
+// The popup lists the tools with their hotkeys; a tool for other extensions is grey, and
+// its hotkey does nothing.
+TEST_F(ToolsTest, TheToolsPopupShowsWhichToolsTheDocumentOffers) {
+  Open("doc.txt", "lower");
+  Editor.Command(ID_EDIT_SELECT_ALL);
+  Editor.PressKey('J', true);
+  Editor.PressKey(VK_END);
+  EditorProcess::WaitUntil([&] { return Editor.StatusPartText(0) == "Ln 1, Col 6"; });
+  EXPECT_EQ(Editor.ViewText(), "lower");
+  Editor.PressKey(VK_MENU);
+  Editor.PressKey('T');
+  Sleep(700);  // the popup opens and paints in the other process
+  RECT frame;
+  GetWindowRect(Editor.MainWindow(), &frame);
+  SaveScreenshot(CaptureScreenArea(frame), "tools-popup.png");
+  Editor.PressKey(VK_ESCAPE);
+  Editor.PressKey(VK_ESCAPE);
 }
 
 }  // namespace
