@@ -67,6 +67,10 @@
 #define IDC_GOTO_LABEL 1120
 #define IDC_GOTO_LINE 1121
 
+// Prompt (a tool's %Prompt: macro).
+#define IDC_PROMPT_MESSAGE 1096
+#define IDC_PROMPT_TEXT 1057
+
 // About box.
 #define IDC_ABOUT_TEXT 1103
 

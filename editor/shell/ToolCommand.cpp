@@ -84,3 +84,9 @@ void FillToolsHotkeyTable(const ToolList& tools, HotkeyTable& table) {
   for (const ToolCommand& tool : tools) table.Entries.push_back(tool.Hotkey);
   table.Invalidate();
 }
+
+ToolCommand* FindToolByCommand(ToolList& tools, unsigned id) {
+  for (ToolCommand& tool : tools)
+    if (tool.Hotkey.Command == id) return &tool;
+  return nullptr;
+}

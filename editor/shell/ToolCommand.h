@@ -40,3 +40,6 @@ ToolCommand CharacterMapTool();
 
 // The tools hotkey table: each tool's hotkey entry in list order, so the first tool wins.
 void FillToolsHotkeyTable(const ToolList& tools, HotkeyTable& table);
+
+// The first tool whose hotkey carries this menu command id, or null.
+ToolCommand* FindToolByCommand(ToolList& tools, unsigned id);

@@ -11,22 +11,11 @@
 #include "editor/shell/TrailingBlanks.h"
 #include "editor/shell/win32/FileErrorMessage.h"
 #include "editor/shell/win32/MainWindow.h"
+#include "editor/shell/win32/WaitCursorScope.h"
 
 #include <algorithm>
 
 namespace {
-
-// The wait cursor for as long as a file operation runs.
-class WaitCursorScope {
-public:
-  WaitCursorScope() : Previous(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
-  ~WaitCursorScope() { SetCursor(Previous); }
-  WaitCursorScope(const WaitCursorScope&) = delete;
-  WaitCursorScope& operator=(const WaitCursorScope&) = delete;
-
-private:
-  HCURSOR Previous;
-};
 
 // Resets a flag when the scope ends, however it ends.
 class FlagScope {

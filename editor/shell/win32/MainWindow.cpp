@@ -6,6 +6,7 @@
 #include "editor/shell/AppSettings.h"
 #include "editor/shell/CaseConversion.h"
 #include "editor/shell/win32/LogFontRecord.h"
+#include "editor/shell/win32/OpenHelp.h"
 
 #include <cstdio>
 
@@ -262,6 +263,10 @@ bool MainWindow::PreTranslate(MSG& message) {
   if (HACCEL main = Settings.Hotkeys.GetHandle()) {
     if (TranslateAcceleratorA(Handle, main, &message)) return true;
   }
+  // A tool's hotkey that the main table also holds never reaches here.
+  if (HACCEL tools = Settings.ToolHotkeys.GetHandle()) {
+    if (TranslateAcceleratorA(Handle, tools, &message)) return true;
+  }
   return IsDialogMessageA(Handle, &message) != FALSE;
 }
 
@@ -274,7 +279,7 @@ bool MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
   }
   if (code != 0 && code != 1) return false;
   if (RunFixedCommand(id)) return true;
-  return OpenRecent(id);
+  return OpenRecent(id) || RunToolCommand(id);
 }
 
 bool MainWindow::RunFixedCommand(unsigned id) {
@@ -314,6 +319,8 @@ bool MainWindow::RunFixedCommand(unsigned id) {
   case ID_OPTIONS_FONT: ChooseViewFont(); break;
   case ID_OPTIONS_EDITOR: ShowEditorOptions(); break;
   case ID_OPTIONS_WORD_WRAP: ToggleWordWrap(); break;
+  case ID_HELP_CONTENTS:
+  case ID_HELP: OpenHelp("", Handle); break;
   default: return false;
   }
   return true;

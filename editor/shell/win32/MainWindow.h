@@ -15,6 +15,7 @@
 #include <vector>
 
 class AppSettings;
+struct ToolCommand;
 struct FileError;
 
 class MainWindow {
@@ -28,9 +29,8 @@ public:
   // the window or the view cannot be created.
   bool Create(HINSTANCE instance, int showCommand);
   HWND Window() const { return Handle; }
-  // The keyboard's first stop for every message of the thread: the main hotkey table, then
-  // the dialog's own keys. True when the message was consumed. The tools' hotkeys join in
-  // once tools can run; until then their keys stay with the view.
+  // The keyboard's first stop for every message of the thread: the main hotkey table, the
+  // tools hotkey table, then the dialog's own keys. True when the message was consumed.
   bool PreTranslate(MSG& message);
   // Once per idle period of the message loop.
   void OnIdle();
@@ -59,6 +59,11 @@ private:
   void WriteHotkeyTexts();
   // Tools (ToolsMenu.cpp).
   void BuildToolsMenu();
+  bool ToolOffered(const ToolCommand& tool) const;
+  void UpdateToolStates(HMENU menu);
+  // Tools (ToolCommands.cpp). False when id is no tool's.
+  bool RunToolCommand(unsigned id);
+  void RunTool(const ToolCommand& tool);
   // Commands (MainWindow.cpp).
   bool OnCommand(WPARAM wParam, LPARAM lParam);
   bool RunFixedCommand(unsigned id);

@@ -8,7 +8,7 @@ namespace {
 
 // Commands whose features this build does not hold yet: always grey.
 constexpr unsigned UnavailableCommands[] = {ID_TOOLS_EDIT_TOOLS, ID_OPTIONS_HOTKEYS, ID_OPTIONS_SYNTAX_COLORING,
-                                            ID_HELP_CONTENTS, ID_HELP_ABOUT};
+                                            ID_HELP_ABOUT};
 // Searching needs no text and no editable view: Find, Replace, Find Next, Find Previous and
 // Goto Line are always offered (the Replace buttons follow the read-only state instead).
 constexpr unsigned SearchCommands[] = {ID_SEARCH_FIND, ID_SEARCH_REPLACE, ID_SEARCH_FIND_NEXT,
@@ -29,8 +29,7 @@ void MainWindow::OnInitMenu(HMENU menu) {
   BuildRecentPopup();
   for (unsigned id : UnavailableCommands) Enable(menu, id, false);
   for (unsigned id : SearchCommands) Enable(menu, id, true);
-  // Tools cannot run in this build.
-  for (unsigned id : ToolIds) Enable(menu, id, false);
+  UpdateToolStates(menu);
   UpdateEditStates(menu);
 }
 

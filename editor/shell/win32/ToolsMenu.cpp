@@ -1,7 +1,8 @@
 // The Tools popup: one item per tool above the separator, each with an id from the pool and
-// its hotkey text. Running a tool is not part of this build: the menu states keep them grey.
+// its hotkey text, and the items' states.
 #include "editor/resources/resource.h"
 #include "editor/shell/AppSettings.h"
+#include "editor/shell/ToolEnabled.h"
 #include "editor/shell/win32/MainWindow.h"
 
 void MainWindow::BuildToolsMenu() {
@@ -26,4 +27,14 @@ void MainWindow::BuildToolsMenu() {
   GetMenuStringA(menu, MENU_POS_TOOLS, text, sizeof text, MF_BYPOSITION);
   // Replacing the item destroys the popup it held.
   ModifyMenuA(menu, MENU_POS_TOOLS, MF_BYPOSITION | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), text);
+}
+
+// A tool is offered for the document's extension; a filter also needs a text it may change.
+bool MainWindow::ToolOffered(const ToolCommand& tool) const {
+  return ToolEnabled(tool, currentPath) && (!tool.IsFilter || ViewIsEditable());
+}
+
+void MainWindow::UpdateToolStates(HMENU menu) {
+  for (const ToolCommand& tool : Settings.Tools)
+    EnableMenuItem(menu, tool.Hotkey.Command, MF_BYCOMMAND | (ToolOffered(tool) ? MF_ENABLED : MF_GRAYED));
 }

@@ -40,6 +40,7 @@ public:
   static void Press(HWND dialog, int buttonId);
 
   HWND MainWindow() const { return Main; }
+  DWORD ProcessId() const { return Process.dwProcessId; }
   HWND View() const;
   std::string Caption() const;
   // The view's text in its own form (LF breaks).
