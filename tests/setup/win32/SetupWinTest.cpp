@@ -153,3 +153,26 @@ TEST_F(SetupWinTest, DialogReportsCollectedFailuresWithTheErrorIcon) {
 }
 
 }  // namespace
+
+namespace {
+
+// The manifest a program carries, read from its file without starting it.
+std::string ManifestOf(const std::string& program) {
+  HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (module == nullptr) return "";
+  std::string text;
+  if (HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24))) {
+    text.assign(static_cast<const char*>(LockResource(LoadResource(module, resource))), SizeofResource(module, resource));
+  }
+  FreeLibrary(module);
+  return text;
+}
+
+TEST_F(SetupWinTest, InstallerAndUninstallersAskForAdministratorRights) {
+  for (const char* name : {"Setup.exe", "Purgerun.exe", "Uninstall.exe"}) {
+    EXPECT_NE(std::string::npos, ManifestOf(DistPath(name)).find("level=\"requireAdministrator\"")) << name;
+  }
+  EXPECT_NE(std::string::npos, ManifestOf(DistPath("Quilvane.exe")).find("level=\"asInvoker\""));
+}
+
+}  // namespace

@@ -81,9 +81,11 @@ TEST_F(UninstallWinTest, SilentUninstallThroughUninstallExeRemovesEverything) {
   InstallSilently();
   InstallerProcess starter(InstallDir + "Uninstall.exe", {"/S"});
   EXPECT_EQ(0u, starter.WaitForExit());
-  // The removal runs on in the temporary copy; its last entry is the installation folder.
-  EditorProcess::WaitUntil([&] { return !PathExists(InstallDir); });
-  EditorProcess::WaitUntil([&] { return !PathExists(SharedDataDir); });
+  // The removal runs on in the temporary copy, which writes to the output it was handed.
+  EditorProcess::WaitUntil([&] { return !starter.Output().empty(); });
+  EXPECT_EQ("Uninstall completed successfully!\n", starter.Output());
+  EXPECT_FALSE(PathExists(InstallDir));
+  EXPECT_FALSE(PathExists(SharedDataDir));
   EXPECT_FALSE(PathExists(LanguagesDir));
   EXPECT_FALSE(PathExists(Group));
   EXPECT_FALSE(PathExists(DesktopLink));
