@@ -91,6 +91,24 @@ TEST_F(SetupWinTest, ExitClosesWithoutInstalling) {
   EXPECT_FALSE(PathExists(InstallDir));
 }
 
+TEST_F(SetupWinTest, FolderThatCannotBeCreatedKeepsTheDialogOpen) {
+  InstallerProcess setup(DistPath("Setup.exe"), {});
+  HWND dialog = setup.WaitForWindow("Setup");
+  ASSERT_NE(nullptr, dialog);
+  const std::string folder = Dist.Path("Bad<>Name");
+  SetFolderText(dialog, folder);
+  EditorProcess::Press(dialog, IDC_SETUP_INSTALL);
+  HWND error = setup.WaitForWindow("Error");
+  ASSERT_NE(nullptr, error);
+  EXPECT_EQ("Could not create directory '" + folder + "\\'.", EditorProcess::MessageBoxText(error));
+  EditorProcess::Press(error, IDOK);
+  EditorProcess::WaitUntil([&] { return !IsWindow(error); });
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  EXPECT_FALSE(PathExists(SharedDataDir));
+  EditorProcess::Press(dialog, IDC_SETUP_EXIT);
+  EXPECT_EQ(0u, setup.WaitForExit());
+}
+
 TEST_F(SetupWinTest, SilentInstallationWithoutDesktopAndSendToShortcuts) {
   std::string output;
   EXPECT_EQ(0u, RunSetup({"/S", "/NODESKTOP", "/NOSENDTO"}, output));
