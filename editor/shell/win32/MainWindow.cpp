@@ -314,6 +314,8 @@ bool MainWindow::RunFixedCommand(unsigned id) {
   case ID_OPTIONS_FONT: ChooseViewFont(); break;
   case ID_OPTIONS_EDITOR: ShowEditorOptions(); break;
   case ID_OPTIONS_WORD_WRAP: ToggleWordWrap(); break;
+  case ID_TOOLS_EDIT_TOOLS: EditTools(); break;
+  case ID_OPTIONS_HOTKEYS: EditHotkeys(); break;
   default: return false;
   }
   return true;

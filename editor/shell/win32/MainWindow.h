@@ -59,6 +59,9 @@ private:
   void WriteHotkeyTexts();
   // Tools (ToolsMenu.cpp).
   void BuildToolsMenu();
+  // The Tools and Hotkeys editors (ToolEditorCommands.cpp).
+  void EditTools();
+  void EditHotkeys();
   // Commands (MainWindow.cpp).
   bool OnCommand(WPARAM wParam, LPARAM lParam);
   bool RunFixedCommand(unsigned id);
