@@ -70,6 +70,27 @@
 // Prompt (a tool's %Prompt: macro).
 #define IDC_PROMPT_MESSAGE 1096
 #define IDC_PROMPT_TEXT 1057
+// Tools editor and Hotkeys editor (the list and the hotkey control are in both).
+#define IDC_MENU_ITEMS 1052
+#define IDC_HOTKEY 1054
+#define IDC_TOOL_ADD 1060
+#define IDC_TOOL_DELETE 1061
+#define IDC_TOOL_MOVE_UP 1062
+#define IDC_TOOL_MOVE_DOWN 1063
+#define IDC_TOOL_COMMAND 1064
+#define IDC_TOOL_ARGUMENTS 1065
+#define IDC_TOOL_ARGUMENTS_PREVIEW 1066
+#define IDC_TOOL_INIT_DIR 1067
+#define IDC_TOOL_INIT_DIR_PREVIEW 1068
+#define IDC_TOOL_EXTENSIONS 1070
+#define IDC_TOOL_BROWSE 1071
+#define IDC_TOOL_SAVE_FIRST 1072
+#define IDC_TOOL_NAME 1075
+#define IDC_TOOL_COMMAND_PREVIEW 1088
+#define IDC_TOOL_HELP 1089
+#define IDC_CHECK_MNEMONICS 1099
+#define IDC_CHECK_HOTKEY 1102
+#define IDC_TOOL_IS_FILTER 1115
 
 // About box.
 #define IDC_ABOUT_TEXT 1103

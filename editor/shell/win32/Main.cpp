@@ -46,7 +46,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     ShowHelp();
     return 0;
   }
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&controls);
   WindowsAppSettings settings;
   MainWindow window(options, settings);

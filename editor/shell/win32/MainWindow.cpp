@@ -321,6 +321,8 @@ bool MainWindow::RunFixedCommand(unsigned id) {
   case ID_OPTIONS_WORD_WRAP: ToggleWordWrap(); break;
   case ID_HELP_CONTENTS:
   case ID_HELP: OpenHelp("", Handle); break;
+  case ID_TOOLS_EDIT_TOOLS: EditTools(); break;
+  case ID_OPTIONS_HOTKEYS: EditHotkeys(); break;
   default: return false;
   }
   return true;

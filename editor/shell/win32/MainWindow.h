@@ -64,6 +64,9 @@ private:
   // Tools (ToolCommands.cpp). False when id is no tool's.
   bool RunToolCommand(unsigned id);
   void RunTool(const ToolCommand& tool);
+  // The Tools and Hotkeys editors (ToolEditorCommands.cpp).
+  void EditTools();
+  void EditHotkeys();
   // Commands (MainWindow.cpp).
   bool OnCommand(WPARAM wParam, LPARAM lParam);
   bool RunFixedCommand(unsigned id);
