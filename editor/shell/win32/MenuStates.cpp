@@ -7,8 +7,7 @@
 namespace {
 
 // Commands whose features this build does not hold yet: always grey.
-constexpr unsigned UnavailableCommands[] = {ID_TOOLS_EDIT_TOOLS, ID_OPTIONS_HOTKEYS, ID_OPTIONS_SYNTAX_COLORING,
-                                            ID_HELP_CONTENTS, ID_HELP_ABOUT};
+constexpr unsigned UnavailableCommands[] = {ID_TOOLS_EDIT_TOOLS, ID_OPTIONS_HOTKEYS, ID_HELP_CONTENTS};
 // Searching needs no text and no editable view: Find, Replace, Find Next, Find Previous and
 // Goto Line are always offered (the Replace buttons follow the read-only state instead).
 constexpr unsigned SearchCommands[] = {ID_SEARCH_FIND, ID_SEARCH_REPLACE, ID_SEARCH_FIND_NEXT,
