@@ -64,15 +64,12 @@ bool CheckRange(ElementRecord& element, bool matchCase, std::string& message) {
     message = "End marker cannot be empty.";
     return false;
   }
-  if (!(element.Options & WholeWord) && !escape.empty()) {
-    if (SameName(escape, start, matchCase)) {
-      message = "Escape char cannot be the same as the start marker.";
-      return false;
-    }
-    if (SameName(escape, end, matchCase)) {
-      message = "Escape char cannot be the same as the end marker.";
-      return false;
-    }
+  // An escape equal to the end marker is accepted: doubling the end marker is how quotes are
+  // escaped in SQL or in C#'s verbatim strings, and the tokenizer skips the doubled marker.
+  if (!(element.Options & WholeWord) && !escape.empty() && SameName(escape, start, matchCase) &&
+      !SameName(escape, end, matchCase)) {
+    message = "Escape char cannot be the same as the start marker.";
+    return false;
   }
   if (!(element.Options & SpanLines)) element.Options &= ~AllowNesting;
   if ((element.Options & AllowNesting) && SameName(start, end, matchCase)) {

@@ -3,6 +3,7 @@
 #include "editor/syntax/LanguageValidation.h"
 
 #include "common/Paths.h"
+#include "common/SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -160,18 +161,34 @@ TEST(LanguageValidation, OptionsThatDoNotApplyAreCleared) {
   EXPECT_TRUE(Passes(differentCase, true));
 }
 
-TEST(LanguageValidation, EscapeMustDifferFromTheMarkersUnlessWholeWord) {
+TEST(LanguageValidation, EscapeMayDoubleTheEndMarkerButNotRepeatTheStart) {
   EXPECT_EQ("Escape char cannot be the same as the start marker.",
-            ElementMessage(Element(RangeKind, 0, {"\"", "'", "\""})));
-  EXPECT_EQ("Escape char cannot be the same as the end marker.",
-            ElementMessage(Element(RangeKind, 0, {"<", ">", ">"})));
-  EXPECT_EQ("Escape char cannot be the same as the end marker.",
-            ElementMessage(Element(RangeKind, 0, {"<", "q>", "Q>"}), false));
-  ElementRecord differentCase = Element(RangeKind, 0, {"<", "q>", "Q>"});
+            ElementMessage(Element(RangeKind, 0, {"<", ">", "<"})));
+  EXPECT_EQ("Escape char cannot be the same as the start marker.",
+            ElementMessage(Element(RangeKind, 0, {"q<", ">", "Q<"}), false));
+  ElementRecord differentCase = Element(RangeKind, 0, {"q<", ">", "Q<"});
   EXPECT_TRUE(Passes(differentCase, true));
+  // A doubled quote inside the string, as in SQL and in C#'s verbatim strings.
+  ElementRecord sql = Element(RangeKind, 0, {"'", "'", "'"});
+  EXPECT_TRUE(Passes(sql));
+  ElementRecord verbatim = Element(RangeKind, 0, {"@\"", "\"", "\""});
+  EXPECT_TRUE(Passes(verbatim));
   // A whole-word range has no escapes, so its escape string is only checked as an identifier.
-  ElementRecord wholeWord = Element(RangeKind, WholeWord, {"begin", "end", "end"});
+  ElementRecord wholeWord = Element(RangeKind, WholeWord, {"begin", "end", "begin"});
   EXPECT_TRUE(Passes(wholeWord));
+}
+
+TEST(LanguageValidation, TheShippedLanguagesPass) {
+  for (const char* name : {"Batch", "C#", "C++", "C", "CSS", "HTML", "INI", "Java", "JavaScript", "Makefile", "PHP",
+                           "Pascal", "Plain Text", "Python", "SQL", "Shell", "XML"}) {
+    RefPtr<LanguageDef> language(new LanguageDef);
+    SettingsFile file(std::string(QUILVANE_LANGUAGES_DIR) + "/" + name + ".lang", true);
+    language->Exchange(file);
+    LanguageRecord record = RecordFromLanguage(*language);
+    record.Name = name;  // the native build reads the path with forward slashes
+    ValidationFailure failure;
+    EXPECT_TRUE(ValidateLanguage(record, failure)) << name << ": " << failure.Message << " at " << failure.Element;
+  }
 }
 
 TEST(LanguageValidation, StringsAreIdentifiersExactlyWithWholeWord) {
