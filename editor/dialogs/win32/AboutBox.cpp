@@ -51,7 +51,9 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
   switch (message) {
   case WM_INITDIALOG:
     FillField(GetDlgItem(dialog, IDC_ABOUT_TEXT));
-    return TRUE;
+    // Focus on the field would select all of its text, as it does for any edit control.
+    SetFocus(GetDlgItem(dialog, IDOK));
+    return FALSE;
   case WM_NOTIFY: {
     const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header->idFrom != IDC_ABOUT_TEXT || header->code != EN_LINK) return FALSE;

@@ -98,7 +98,10 @@ void ColorsPage::CreatePreview() {
   DestroyWindow(placeholder);
   const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL | WS_TABSTOP;
   if (!Preview.CreateView(Handle, rect, style, WS_EX_CLIENTEDGE, IDC_PREVIEW, MakeCppLanguage(""), nullptr)) return;
-  SetWindowPos(Preview.Window(), GetDlgItem(Handle, IDC_PREVIEW_GROUP), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Above its group box, which would otherwise paint over it, and after the radio buttons
+  // in the tab order.
+  SetWindowPos(Preview.Window(), GetDlgItem(Handle, IDC_INVERT_SELECTION), 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   Settings.ApplyToView(Preview);
   Preview.SetShowLineNumbers(false);
   Preview.SetShowBookmarkMargin(false);
