@@ -4,7 +4,27 @@
 #include "common/win32/WinApi.h"
 
 #include <string>
+#include <vector>
 
 std::string ControlText(HWND dialog, int id);
 void SetChecked(HWND dialog, int id, bool checked);
 bool IsChecked(HWND dialog, int id);
+
+// List boxes and drop-down lists: the selection (-1 none), items with data, whole refills.
+int ListSelection(HWND dialog, int id);
+// Empties the list box and adds the texts in order, with its redraw off meanwhile.
+void FillList(HWND dialog, int id, const std::vector<std::string>& texts);
+// The item's text replaced, its selection kept.
+void ReplaceListItem(HWND dialog, int id, int index, const std::string& text);
+void AddComboItem(HWND dialog, int id, const std::string& text, int data);
+// Selects the item with this data; none when no item has it.
+void SelectComboData(HWND dialog, int id, int data);
+// The data of the selected item, or fallback when none is selected.
+int ComboSelectionData(HWND dialog, int id, int fallback);
+
+template <class Ids> void EnableControls(HWND dialog, const Ids& ids, bool enable) {
+  for (int id : ids) EnableWindow(GetDlgItem(dialog, id), enable);
+}
+template <class Ids> void ShowControls(HWND dialog, const Ids& ids, bool show) {
+  for (int id : ids) ShowWindow(GetDlgItem(dialog, id), show ? SW_SHOWNA : SW_HIDE);
+}

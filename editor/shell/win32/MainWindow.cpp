@@ -2,6 +2,7 @@
 // dispatch, the keyboard's route and the orderly shutdown.
 #include "editor/shell/win32/MainWindow.h"
 
+#include "editor/dialogs/win32/AboutBox.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/AppSettings.h"
 #include "editor/shell/CaseConversion.h"
@@ -318,6 +319,8 @@ bool MainWindow::RunFixedCommand(unsigned id) {
   case ID_BOOKMARKS_CLEAR_ALL: View.ClearBookmarks(); break;
   case ID_OPTIONS_FONT: ChooseViewFont(); break;
   case ID_OPTIONS_EDITOR: ShowEditorOptions(); break;
+  case ID_OPTIONS_SYNTAX_COLORING: ShowSyntaxColoring(); break;
+  case ID_HELP_ABOUT: RunAboutBox(Instance, Handle); break;
   case ID_OPTIONS_WORD_WRAP: ToggleWordWrap(); break;
   case ID_HELP_CONTENTS:
   case ID_HELP: OpenHelp("", Handle); break;

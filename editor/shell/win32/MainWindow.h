@@ -85,6 +85,7 @@ private:
   // Options (OptionsCommands.cpp).
   void ChooseViewFont();
   void ShowEditorOptions();
+  void ShowSyntaxColoring();
   // Printing (PrintCommand.cpp).
   void PrintDocument();
   // The selection or the whole text, without word wrap's soft breaks.

@@ -6,8 +6,6 @@
 
 namespace {
 
-// Commands whose features this build does not hold yet: always grey.
-constexpr unsigned UnavailableCommands[] = {ID_OPTIONS_SYNTAX_COLORING, ID_HELP_ABOUT};
 // Searching needs no text and no editable view: Find, Replace, Find Next, Find Previous and
 // Goto Line are always offered (the Replace buttons follow the read-only state instead).
 constexpr unsigned SearchCommands[] = {ID_SEARCH_FIND, ID_SEARCH_REPLACE, ID_SEARCH_FIND_NEXT,
@@ -26,7 +24,6 @@ void MainWindow::OnInitMenu(HMENU menu) {
   Enable(menu, ID_FILE_SAVE, View.IsModified());
   CheckMenuItem(menu, ID_OPTIONS_WORD_WRAP, MF_BYCOMMAND | (View.GetWordWrap() ? MF_CHECKED : MF_UNCHECKED));
   BuildRecentPopup();
-  for (unsigned id : UnavailableCommands) Enable(menu, id, false);
   for (unsigned id : SearchCommands) Enable(menu, id, true);
   UpdateToolStates(menu);
   UpdateEditStates(menu);

@@ -1,4 +1,6 @@
-// Options > Font and Options > Editor on the main window.
+// Options > Font, Options > Editor and Options > Syntax Coloring on the main window.
+#include "common/Paths.h"
+#include "editor/dialogs/win32/SyntaxColoringSheet.h"
 #include "editor/shell/AppSettings.h"
 #include "editor/shell/win32/EditorOptionsDialog.h"
 #include "editor/shell/win32/LogFontRecord.h"
@@ -25,5 +27,15 @@ void MainWindow::ShowEditorOptions() {
   if (!RunEditorOptionsDialog(Instance, Handle, Settings)) return;
   Settings.ApplyToView(View);
   UpdateClipboardStatus(false);  // the tab width may have changed
+  caretStatusValid = false;
+}
+
+// The sheet may have replaced the definitions and the schemes: the view gets the current
+// scheme again and the document's language is looked up anew by its extension.
+void MainWindow::ShowSyntaxColoring() {
+  const RefPtr<LanguageDef>& shown = View.GetLanguage();
+  RunSyntaxColoringSheet(Instance, Handle, Settings, shown ? shown->Name : std::string());
+  Settings.ApplyToView(View);
+  View.SetLanguage(Settings.Languages.FindByExtension(ExtensionOf(currentPath)));
   caretStatusValid = false;
 }
