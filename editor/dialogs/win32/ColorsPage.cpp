@@ -29,14 +29,7 @@ ColorsPage::~ColorsPage() {
 }
 
 PROPSHEETPAGEA ColorsPage::Page(HINSTANCE instance) {
-  PROPSHEETPAGEA page{};
-  page.dwSize = sizeof page;
-  page.dwFlags = PSP_HASHELP;
-  page.hInstance = instance;
-  page.pszTemplate = MAKEINTRESOURCEA(IDD_COLORS_PAGE);
-  page.pfnDlgProc = DialogProc;
-  page.lParam = reinterpret_cast<LPARAM>(this);
-  return page;
+  return SheetPage(instance, IDD_COLORS_PAGE, DialogProc, this);
 }
 
 INT_PTR CALLBACK ColorsPage::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

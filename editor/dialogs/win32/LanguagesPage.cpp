@@ -53,14 +53,7 @@ LanguagesPage::LanguagesPage(AppSettings& settings, std::string currentLanguage)
     : Settings(settings), InitialLanguage(std::move(currentLanguage)) {}
 
 PROPSHEETPAGEA LanguagesPage::Page(HINSTANCE instance) {
-  PROPSHEETPAGEA page{};
-  page.dwSize = sizeof page;
-  page.dwFlags = PSP_HASHELP;
-  page.hInstance = instance;
-  page.pszTemplate = MAKEINTRESOURCEA(IDD_LANGUAGES_PAGE);
-  page.pfnDlgProc = DialogProc;
-  page.lParam = reinterpret_cast<LPARAM>(this);
-  return page;
+  return SheetPage(instance, IDD_LANGUAGES_PAGE, DialogProc, this);
 }
 
 INT_PTR CALLBACK LanguagesPage::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -55,3 +55,14 @@ int ComboSelectionData(HWND dialog, int id, int fallback) {
   if (selected == CB_ERR) return fallback;
   return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0));
 }
+
+PROPSHEETPAGEA SheetPage(HINSTANCE instance, int templateId, DLGPROC procedure, void* object) {
+  PROPSHEETPAGEA page{};
+  page.dwSize = sizeof page;
+  page.dwFlags = PSP_HASHELP;
+  page.hInstance = instance;
+  page.pszTemplate = MAKEINTRESOURCEA(templateId);
+  page.pfnDlgProc = procedure;
+  page.lParam = reinterpret_cast<LPARAM>(object);
+  return page;
+}

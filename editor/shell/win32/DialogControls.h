@@ -28,3 +28,7 @@ template <class Ids> void EnableControls(HWND dialog, const Ids& ids, bool enabl
 template <class Ids> void ShowControls(HWND dialog, const Ids& ids, bool show) {
   for (int id : ids) ShowWindow(GetDlgItem(dialog, id), show ? SW_SHOWNA : SW_HIDE);
 }
+
+// A page of a property sheet from dialog template templateId, with the sheet's help button;
+// object reaches procedure's WM_INITDIALOG as the page's lParam.
+PROPSHEETPAGEA SheetPage(HINSTANCE instance, int templateId, DLGPROC procedure, void* object);
