@@ -10,6 +10,7 @@
 #include "editor/dialogs/win32/MenuTree.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/AppSettings.h"
+#include "editor/shell/win32/DialogControls.h"
 
 namespace {
 
@@ -98,20 +99,10 @@ INT_PTR HotkeysEditor::Handle(UINT message, WPARAM wParam) {
   return TRUE;
 }
 
-INT_PTR CALLBACK HotkeysEditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    reinterpret_cast<HotkeysEditor*>(lParam)->Start(dialog);
-    return TRUE;
-  }
-  auto* editor = reinterpret_cast<HotkeysEditor*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  return editor ? editor->Handle(message, wParam) : FALSE;
-}
-
 }  // namespace
 
 bool RunHotkeysEditor(HINSTANCE instance, HWND owner, AppSettings& settings, HMENU menu) {
   HotkeysEditor editor(settings, menu);
-  return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HOTKEYS), owner, HotkeysEditorProc,
+  return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_HOTKEYS), owner, ObjectDialogProc<HotkeysEditor>,
                          reinterpret_cast<LPARAM>(&editor)) == IDOK;
 }

@@ -270,20 +270,10 @@ INT_PTR ToolsEditor::Handle(UINT message, WPARAM wParam) {
   }
 }
 
-INT_PTR CALLBACK ToolsEditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    reinterpret_cast<ToolsEditor*>(lParam)->Start(dialog);
-    return TRUE;
-  }
-  auto* editor = reinterpret_cast<ToolsEditor*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  return editor ? editor->Handle(message, wParam) : FALSE;
-}
-
 }  // namespace
 
 bool RunToolsEditor(HINSTANCE instance, HWND owner, AppSettings& settings, const std::string& documentPath) {
   ToolsEditor editor(settings, documentPath);
-  return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_TOOLS), owner, ToolsEditorProc,
+  return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_TOOLS), owner, ObjectDialogProc<ToolsEditor>,
                          reinterpret_cast<LPARAM>(&editor)) == IDOK;
 }

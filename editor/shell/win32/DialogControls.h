@@ -32,3 +32,16 @@ template <class Ids> void ShowControls(HWND dialog, const Ids& ids, bool show) {
 // A page of a property sheet from dialog template templateId, with the sheet's help button;
 // object reaches procedure's WM_INITDIALOG as the page's lParam.
 PROPSHEETPAGEA SheetPage(HINSTANCE instance, int templateId, DLGPROC procedure, void* object);
+
+// The procedure of a modal dialog that an object runs: the object comes as WM_INITDIALOG's
+// lParam, gets Start(dialog), then every later message through Handle(message, wParam).
+template <class Object>
+INT_PTR CALLBACK ObjectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    reinterpret_cast<Object*>(lParam)->Start(dialog);
+    return TRUE;
+  }
+  auto* object = reinterpret_cast<Object*>(GetWindowLongPtrA(dialog, DWLP_USER));
+  return object ? object->Handle(message, wParam) : FALSE;
+}
