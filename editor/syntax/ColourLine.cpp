@@ -1,169 +1,51 @@
-// Splits a display line into coloured tokens by runs of like characters, the definition's
-// words and markers, and the ranges and rest-of-line elements that are open.
+// Splits a display line into coloured tokens: the public form with the tokens' texts, and
+// the compact form that the view caches.
 #include "editor/syntax/ColourLine.h"
 
-#include "editor/syntax/LanguageDef.h"
+#include "editor/syntax/LineColourer.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 
 namespace {
 
-// Character classes by byte value, independent of the locale: bytes 128..255 belong to none.
-enum : unsigned char { SpaceBit = 1, IdentifierStartBit = 2, IdentifierBit = 4 };
-
-constexpr std::array<unsigned char, 256> MakeCharClasses() {
-  std::array<unsigned char, 256> classes{};
-  for (int c = 9; c <= 13; ++c) classes[c] = SpaceBit;
-  classes[' '] = SpaceBit;
-  for (int c = 'A'; c <= 'Z'; ++c) classes[c] = IdentifierStartBit | IdentifierBit;
-  for (int c = 'a'; c <= 'z'; ++c) classes[c] = IdentifierStartBit | IdentifierBit;
-  classes['_'] = IdentifierStartBit | IdentifierBit;
-  for (int c = '0'; c <= '9'; ++c) classes[c] = IdentifierBit;
-  return classes;
-}
-
-constexpr std::array<unsigned char, 256> CharClasses = MakeCharClasses();
-
-unsigned char ClassOf(char c) { return CharClasses[static_cast<unsigned char>(c)]; }
-
-// Other-runs hold everything but white space, letters and "_"; digits stay in them.
-bool IsOther(char c) { return (ClassOf(c) & (SpaceBit | IdentifierStartBit)) == 0; }
-bool IsSpace(char c) { return (ClassOf(c) & SpaceBit) != 0; }
-bool IsIdentifierChar(char c) { return (ClassOf(c) & IdentifierBit) != 0; }
-
-template <class InClass> int RunEnd(const char* line, int length, int i, InClass inClass) {
-  while (i < length && inClass(line[i])) ++i;
-  return i;
-}
-
-// NextRun, inline for the colouring loop.
-inline CharRun RunFrom(const char* line, int length, int pos) {
-  const char c = line[pos];
-  if (IsSpace(c)) return CharRun{RunSpace, RunEnd(line, length, pos + 1, IsSpace) - pos};
-  if (ClassOf(c) & IdentifierStartBit)
-    return CharRun{RunIdentifier, RunEnd(line, length, pos + 1, IsIdentifierChar) - pos};
-  return CharRun{RunOther, RunEnd(line, length, pos + 1, IsOther) - pos};
-}
-
-// One pass over a line, with the running state held in the result's end state.
-class LineColourer {
-public:
-  LineColourer(const LanguageDef* language, const std::string& line, LineColouring& result)
-      : Language(language),
-        Line(line),
-        Length(static_cast<int>(line.size())),
-        MatchCase(language ? language->MatchCase : true),
-        State(result.EndState),
-        Tokens(result.Tokens) {
-    // About one token for every two characters of code; beyond that the list grows, which
-    // moves small plain records only.
-    Tokens.reserve(std::min<std::size_t>(line.size() / 2 + 1, 1024));
-  }
-
-  void ColourAll() {
-    while (Pos < Length) {
-      if (!State.RangeStack.empty() || State.Current) {
-        ContinueOpenElement();
-        continue;
-      }
-      const CharRun run = RunAtPos();
-      if (run.Class == RunIdentifier) {
-        ColourIdentifier(run.Length);
-      } else if (run.Class == RunOther) {
-        ColourOther(run.Length);
-      } else {
-        Emit(PlainText, Pos, run.Length);
-        Pos += run.Length;
-      }
-    }
-  }
-
-private:
-  // The rest of an other-run is itself the other-run from there, so a run split by its
-  // markers is scanned only once; this keeps long runs of symbols linear.
-  CharRun RunAtPos() {
-    if (Pos < OtherEnd) return CharRun{RunOther, OtherEnd - Pos};
-    const CharRun run = RunFrom(Line.data(), Length, Pos);
-    if (run.Class == RunOther) OtherEnd = Pos + run.Length;
-    return run;
-  }
-
-  // The innermost open range, or the element that goes on from the line above.
-  void ContinueOpenElement() {
-    // Held here: the state may hold the last reference, and Match may drop it.
-    const RefPtr<LanguageElement> element = State.RangeStack.empty() ? State.Current : State.RangeStack.back();
-    int end = MatchFrom(*element, Pos);
-    // An element that cannot go on (not one a definition puts there) keeps the rest of the
-    // line rather than stall the loop.
-    if (end == Pos) end = Length;
-    Emit(element->TokenKind, Pos, end - Pos);
-    Pos = end;
-  }
-
-  void ColourIdentifier(int runLength) {
-    LanguageElement* element = nullptr;
-    const bool found = Language && Language->Words.Lookup(Line.data() + Pos, runLength, MatchCase, element);
-    if (found) {
-      const int end = MatchFrom(*element, Pos);
-      if (end > Pos) {
-        Emit(element->TokenKind, Pos, end - Pos);
-        Pos = end;
-        return;
-      }
-    }
-    Emit(found ? element->TokenKind : PlainText, Pos, runLength);
-    Pos += runLength;
-  }
-
-  void ColourOther(int runLength) {
-    LanguageElement* element = nullptr;
-    int start = 0;
-    int end = 0;
-    if (!Language || !Language->Markers.Find(Line.data() + Pos, runLength, 0, element, start, end)) {
-      Emit(PlainText, Pos, runLength);
-      Pos += runLength;
-      return;
-    }
-    if (start > 0) Emit(PlainText, Pos, start);
-    const int p = Pos + start;
-    const int matched = MatchFrom(*element, p);
-    Pos = matched > p ? matched : p + (end - start);
-    Emit(element->TokenKind, p, Pos - p);
-  }
-
-  int MatchFrom(LanguageElement& element, int p) {
-    return std::clamp(element.Match(State, Line, p, MatchCase), p, Length);
-  }
-
-  // Line is the colouring's own copy, which the token's text shows.
-  void Emit(int kind, int column, int length) {
-    Tokens.push_back(ColouredToken{kind, std::string_view(Line.data() + column, static_cast<std::size_t>(length)), column});
-  }
-
-  const LanguageDef* const Language;
-  const std::string& Line;
-  const int Length;
-  const bool MatchCase;
-  ColourState& State;
+// Tokens with views into the colouring's own copy of the line.
+struct TextTokens {
+  std::string_view Line;
   std::vector<ColouredToken>& Tokens;
-  int Pos = 0;
-  int OtherEnd = 0;  // end of the other-run that Pos lies in, when Pos < OtherEnd
+  void Emit(int kind, int column, int length) {
+    Tokens.push_back(ColouredToken{kind, Line.substr(static_cast<std::size_t>(column), static_cast<std::size_t>(length)), column});
+  }
+  void Boundary(int, const ColourState&) {}
+};
+
+struct SpanTokens {
+  std::vector<TokenSpan>& Tokens;
+  void Emit(int kind, int column, int length) { Tokens.push_back(TokenSpan{column, length, kind}); }
+  void Boundary(int, const ColourState&) {}
 };
 
 }  // namespace
 
-CharRun NextRun(const char* line, int length, int pos) { return RunFrom(line, length, pos); }
+CharRun NextRun(const char* line, int length, int pos) { return colouring::RunFrom(line, length, pos); }
 
-RefPtr<LineColouring> ColourLine(const LanguageDef* language, const std::string& line,
+RefPtr<LineColouring> ColourLine(const LanguageDef* language, std::string_view line,
                                  const ColourState& startState, bool continues) {
   RefPtr<LineColouring> result(new LineColouring);
-  result->LineText = line;
+  result->LineText.assign(line.data(), line.size());
   result->StartState = startState;
   result->EndState = startState;
-  LineColourer(language, result->LineText, *result).ColourAll();
+  // About one token for every four characters of code; beyond that the list grows.
+  result->Tokens.reserve(std::min<std::size_t>(line.size() / 4 + 1, 256));
+  TextTokens sink{result->LineText, result->Tokens};
+  colouring::LineColourer<TextTokens>(language, result->LineText, 0, result->EndState, sink).ColourAll();
   // At a hard break a rest-of-line element or a cut range ends with the line.
   if (!continues) result->EndState.Current = RefPtr<LanguageElement>();
   return result;
+}
+
+void ColourFrom(const LanguageDef* language, std::string_view line, int from, ColourState& state,
+                std::vector<TokenSpan>& tokens) {
+  SpanTokens sink{tokens};
+  colouring::LineColourer<SpanTokens>(language, line, from, state, sink).ColourAll();
 }

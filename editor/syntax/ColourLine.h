@@ -3,7 +3,8 @@
 
 #include "editor/syntax/LineColouring.h"
 
-#include <string>
+#include <string_view>
+#include <vector>
 
 class LanguageDef;
 
@@ -20,6 +21,19 @@ struct CharRun {
 CharRun NextRun(const char* line, int length, int pos);
 
 // language null colours as an empty definition does: everything plain. continues: the line
-// ends with a soft (word-wrap) break.
-RefPtr<LineColouring> ColourLine(const LanguageDef* language, const std::string& line,
+// ends with a soft (word-wrap) break. The colouring keeps its own copy of the line.
+RefPtr<LineColouring> ColourLine(const LanguageDef* language, std::string_view line,
                                  const ColourState& startState, bool continues);
+
+// A token without its text, as the view keeps it: the line's own characters show it.
+struct TokenSpan {
+  int Column;
+  int Length;
+  int Kind;
+};
+
+// Colours line from `from`, a place where colouring the whole line reaches a token boundary
+// in `state`, to its end: the tokens are appended to tokens, and state becomes the state at
+// the end of the line, before the rule of the line break is applied.
+void ColourFrom(const LanguageDef* language, std::string_view line, int from, ColourState& state,
+                std::vector<TokenSpan>& tokens);

@@ -31,14 +31,14 @@ void CutRange(ColourState& state, LanguageElement& range) {
 
 }  // namespace
 
-int WordsElement::Match(ColourState&, const std::string&, int pos, bool) { return pos; }
+int WordsElement::Match(ColourState&, std::string_view, int pos, bool) { return pos; }
 
-int RestOfLineElement::Match(ColourState& state, const std::string& line, int, bool) {
+int RestOfLineElement::Match(ColourState& state, std::string_view line, int, bool) {
   if (state.Current.Get() != this) state.Current = this;
   return static_cast<int>(line.size());
 }
 
-int RangeElement::Match(ColourState& state, const std::string& line, int pos, bool matchCase) {
+int RangeElement::Match(ColourState& state, std::string_view line, int pos, bool matchCase) {
   // The state may hold the last reference to this range and drop it when the range closes.
   const RefPtr<LanguageElement> keepAlive(this);
   const char* text = line.data();

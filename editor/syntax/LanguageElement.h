@@ -4,6 +4,7 @@
 #include "common/RefCounted.h"
 
 #include <string>
+#include <string_view>
 
 class SettingsFile;
 struct ColourState;
@@ -22,7 +23,7 @@ public:
   LanguageElement(int tokenKind, int options) : TokenKind(tokenKind), Options(options) {}
 
   // Colours from pos on and returns the end of the token; may change the state.
-  virtual int Match(ColourState& state, const std::string& line, int pos, bool matchCase) = 0;
+  virtual int Match(ColourState& state, std::string_view line, int pos, bool matchCase) = 0;
   virtual ElementKind GetKind() const = 0;
   // "TokenKind", "Options", then the kind's own fields.
   virtual void Exchange(SettingsFile& file);

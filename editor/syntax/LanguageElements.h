@@ -14,7 +14,7 @@ public:
   WordsElement(int tokenKind, int options, std::vector<std::string> words);
   static RefPtr<LanguageElement> Load(SettingsFile& file, int tokenKind, int options);
 
-  int Match(ColourState& state, const std::string& line, int pos, bool matchCase) override;
+  int Match(ColourState& state, std::string_view line, int pos, bool matchCase) override;
   ElementKind GetKind() const override { return WordsKind; }
   void Exchange(SettingsFile& file) override;
   int StringCount() const override { return static_cast<int>(Words.size()); }
@@ -28,7 +28,7 @@ public:
   RestOfLineElement(int tokenKind, int options, std::string marker);
   static RefPtr<LanguageElement> Load(SettingsFile& file, int tokenKind, int options);
 
-  int Match(ColourState& state, const std::string& line, int pos, bool matchCase) override;
+  int Match(ColourState& state, std::string_view line, int pos, bool matchCase) override;
   ElementKind GetKind() const override { return RestOfLineKind; }
   void Exchange(SettingsFile& file) override;
   int StringCount() const override { return 1; }
@@ -46,7 +46,7 @@ public:
   // Reads "StartMarker", "EndMarker" and "EscapeChar" (or the older "FalseEnd").
   static RefPtr<LanguageElement> Load(SettingsFile& file, int tokenKind, int options);
 
-  int Match(ColourState& state, const std::string& line, int pos, bool matchCase) override;
+  int Match(ColourState& state, std::string_view line, int pos, bool matchCase) override;
   ElementKind GetKind() const override { return RangeKind; }
   void Exchange(SettingsFile& file) override;
   int StringCount() const override { return 1; }

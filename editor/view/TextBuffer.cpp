@@ -39,6 +39,7 @@ TextBuffer::TextBuffer() {
   HardLines.Insert(0, 0);
   Widths.Insert(0, -1);
   Records.Insert(0, nullptr);
+  EndStates.Insert(0, -1);
 }
 
 TextBuffer::~TextBuffer() {
@@ -66,7 +67,7 @@ void TextBuffer::Insert(int pos, const std::string& text) {
   int line = LineFromPosition(pos);
   Chars.InsertFromArray(pos, text.data(), static_cast<int>(text.size()));
   InsertLines(line, pos, text);
-  ResetLine(line);
+  ResetLine(line, pos - LineStart(line));
 }
 
 // The text is scanned twice, once to count its breaks and once to collect their starts, so
@@ -95,6 +96,7 @@ void TextBuffer::InsertLines(int line, int pos, const std::string& text) {
   HardLines.InsertRange(line + 1, values.data(), breaks);
   Widths.InsertValue(line + 1, breaks, -1);
   Records.InsertValue(line + 1, breaks, nullptr);
+  EndStates.InsertValue(line + 1, breaks, -1);
 }
 
 void TextBuffer::Delete(int pos, int length) {
@@ -108,7 +110,7 @@ void TextBuffer::Delete(int pos, int length) {
   Chars.DeleteRange(pos, length);
   Starts.AddFrom(line + 1, -length);
   HardLines.AddFrom(line + 1, -lineFeeds);
-  ResetLine(line);
+  ResetLine(line, pos - LineStart(line));
 }
 
 void TextBuffer::DeleteLines(int line, int count) {
@@ -118,6 +120,7 @@ void TextBuffer::DeleteLines(int line, int count) {
   HardLines.DeleteRange(line, count);
   Widths.DeleteRange(line, count);
   Records.DeleteRange(line, count);
+  EndStates.DeleteRange(line, count);
 }
 
 int TextBuffer::LineStart(int line) const { return Starts.ValueAt(ClampLine(line)); }
@@ -237,10 +240,36 @@ void TextBuffer::SetRecord(int line, LineRecord* record) {
   Records.SetValueAt(line, record);
 }
 
-void TextBuffer::ResetLine(int line) {
+void TextBuffer::ResetLine(int line, int column) {
   if (line < 0 || line >= LineCount()) return;
   Widths.SetValueAt(line, -1);
-  if (LineRecord* record = Records.ValueAt(line)) record->Reset();
+  EndStates.SetValueAt(line, -1);
+  if (LineRecord* record = Records.ValueAt(line)) record->ResetFrom(column);
+}
+
+int TextBuffer::EndState(int line) const {
+  return line >= 0 && line < LineCount() ? EndStates.ValueAt(line) : -1;
+}
+
+void TextBuffer::SetEndState(int line, int state) {
+  if (line >= 0 && line < LineCount()) EndStates.SetValueAt(line, state);
+}
+
+void TextBuffer::ForgetEndStates(int first, int last) {
+  first = std::max(first, 0);
+  last = std::min(last, LineCount() - 1);
+  if (first > last) return;
+  int* states = EndStates.RangePointer(first, last - first + 1);
+  std::fill(states, states + (last - first + 1), -1);
+}
+
+int TextBuffer::FirstUnknownEndState(int from, int to) {
+  from = std::max(from, 0);
+  to = std::min(to, LineCount());
+  if (from >= to) return to;
+  const int* states = EndStates.RangePointer(from, to - from);
+  const int* unknown = std::find(states, states + (to - from), -1);
+  return from + static_cast<int>(unknown - states);
 }
 
 int TextBuffer::ClampLine(int line) const { return std::max(0, std::min(line, LineCount() - 1)); }

@@ -68,7 +68,16 @@ public:
   void SetWidth(int line, int width);
   LineRecord* Record(int line) const;  // null until one is set
   void SetRecord(int line, LineRecord* record);  // takes a reference, releases the old one
-  void ResetLine(int line);  // width unmeasured, record reset
+  // The line's text changed from column on: width unmeasured, end state unknown, record
+  // reset from that column.
+  void ResetLine(int line, int column);
+  // The colouring state at the end of each line, as an id of the view's state table; -1 =
+  // unknown (new or changed lines).
+  int EndState(int line) const;
+  void SetEndState(int line, int state);
+  void ForgetEndStates(int first, int last);
+  // The first line in [from, to) whose end state is unknown, or to.
+  int FirstUnknownEndState(int from, int to);
 
 private:
   int ClampLine(int line) const;
@@ -82,6 +91,7 @@ private:
   StepVector HardLines;  // LFs before each display line
   SplitVector<int> Widths;
   SplitVector<LineRecord*> Records;
+  SplitVector<int> EndStates;
 
   // --- TextBufferBulk.cpp: whole-document passes and direct access for the wrap pass ---
 public:

@@ -59,6 +59,8 @@ void TextBuffer::KeepFirstLineOfEachHardLine() {
   }
   Records.DeleteRange(kept, lines - kept);
   Widths.DeleteRange(kept, lines - kept);
+  EndStates.DeleteRange(kept, lines - kept);
+  ForgetEndStates(0, kept - 1);
 }
 
 // With no soft break left every display line is a hard line: line k starts after the k-th

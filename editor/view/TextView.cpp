@@ -1,11 +1,11 @@
-// TextView: construction, per-line caches (records, text copies, colourings), language and
-// colour scheme, measuring and the widest line, bookmarks.
+// TextView: construction, line records, language and colour scheme, measuring and the
+// widest line, bookmarks.
 #include "editor/view/TextView.h"
 
 #include "common/LineEnds.h"
-#include "editor/syntax/ColourLine.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -35,13 +35,8 @@ LineRecord* TextView::RecordOf(int line) {
   return record;
 }
 
-std::string TextView::LineText(int line) {
-  LineRecord* record = RecordOf(line);
-  if (!record->TextCopyValid) {
-    record->TextCopy = Buffer.Substring(LineStart(line), LineLength(line));
-    record->TextCopyValid = true;
-  }
-  return record->TextCopy;
+std::string TextView::LineText(int line) const {
+  return Buffer.Substring(LineStart(line), LineLength(line));
 }
 
 int TextView::HardLineOfLine(int line) const {
@@ -72,73 +67,24 @@ void TextView::SetText(std::string text) {
   ReplaceText(0, Length(), std::move(text), 0, -1, ScrollToCaret, true);
 }
 
-bool TextView::HasValidColouring(int line) const {
-  const LineRecord* record = Buffer.Record(line);
-  return record && record->ColouringValid && record->Colouring;
-}
-
-RefPtr<LineColouring> TextView::ColouringOf(int line) {
-  if (Language) CheckStartStates(line);
-  return ColourThrough(line);
-}
-
-// A line's start state is the end state of the line above, so colouring walks down from the
-// nearest line above that is still valid. Plain text carries no state: only the line itself.
-RefPtr<LineColouring> TextView::ColourThrough(int line) {
-  int first = line;
-  if (Language)
-    while (first > 0 && !HasValidColouring(first - 1)) --first;
-  for (int i = first; i <= line; ++i) {
-    if (HasValidColouring(i)) continue;
-    const ColourState start = i == 0 || !Language ? ColourState{} : Buffer.Record(i - 1)->Colouring->EndState;
-    LineRecord* record = RecordOf(i);
-    record->Colouring =
-        ColourLine(Language.Get(), Buffer.Substring(LineStart(i), LineLength(i)), start, EndsWithSoftBreak(i));
-    record->ColouringValid = true;
-  }
-  return RecordOf(line)->Colouring;
-}
-
-// Going down from UncheckedFrom to line, a stored colouring whose start state differs from
-// the end state above is made again. One that agrees, once past UncheckedThrough, shows that
-// the colourings below it agree as well, as they were made from it.
-void TextView::CheckStartStates(int line) {
-  for (; UncheckedFrom <= line && UncheckedFrom < LineCount(); ++UncheckedFrom) {
-    const RefPtr<LineColouring> above = ColourThrough(UncheckedFrom - 1);
-    LineRecord* record = Buffer.Record(UncheckedFrom);
-    if (!record) continue;
-    if (record->Colouring && record->Colouring->StartState == above->EndState) {
-      if (UncheckedFrom < UncheckedThrough) continue;
-      ClearUnchecked();
-      return;
-    }
-    record->ColouringValid = false;
-  }
-}
-
-void TextView::ClearUnchecked() {
-  UncheckedFrom = LineCount();
-  UncheckedThrough = 0;
-}
-
 void TextView::SetLanguage(RefPtr<LanguageDef> language) {
   if (language == Language) return;
   Language = std::move(language);
   RecolourAll();
 }
 
+// Tokens name kinds, not colours: only the window repaints.
 void TextView::SetColorScheme(RefPtr<ColorScheme> scheme) {
   if (!scheme) scheme = DefaultScheme();
   if (scheme == Scheme) return;
   Scheme = std::move(scheme);
-  RecolourAll();
+  Host.InvalidateAll();
+  Host.RepaintGutter();
 }
 
 // Every line is coloured again when it is next needed; the window and the gutter repaint.
 void TextView::RecolourAll() {
-  for (int line = 0; line < LineCount(); ++line)
-    if (LineRecord* record = Buffer.Record(line)) record->ColouringValid = false;
-  ClearUnchecked();
+  ResetColouring();
   Host.InvalidateAll();
   Host.RepaintGutter();
 }
@@ -182,16 +128,36 @@ int TextView::MeasureChunks(const char* text, int count, std::vector<int>* start
   return width;
 }
 
+// Measures on from the chunk start starts[keep - 1], keeping the starts before it.
+int TextView::MeasureChunksFrom(const char* text, int count, std::vector<int>& starts, int keep) {
+  if (keep <= 1) return MeasureChunks(text, count, &starts);
+  starts.resize(static_cast<std::size_t>(keep));
+  const int chunk = ChunkLength();
+  const int tabStop = TabStop();
+  int width = starts.back();
+  for (int done = (keep - 1) * chunk; done < count; done += chunk) {
+    width += Measurer.TabbedWidth(text + done, std::min(chunk, count - done), tabStop, width) & 0xFFFF;
+    if (count - done >= chunk) starts.push_back(width);
+  }
+  return width;
+}
+
 // A line longer than one chunk keeps its chunk starts, found by the same pass that gives
-// its width, so that painting and hit-testing part of it never measure the whole.
+// its width, so that painting and hit-testing part of it never measure the whole. After an
+// edit the chunks before the changed one are not measured again: typing at the end of a
+// very long line costs one chunk.
 int TextView::MeasureLine(int line) {
   const int length = LineLength(line);
   const char* text = Buffer.RangePointer(LineStart(line), length);
   int width = 0;
-  if (length > ChunkLength()) {
+  const int chunk = ChunkLength();
+  if (length > chunk) {
     LineRecord* record = RecordOf(line);
-    width = MeasureChunks(text, length, &record->ChunkStarts);
+    const int unchanged = std::min<long long>(record->ChunksUnchangedBefore, length) / chunk + 1;
+    const int keep = std::min(unchanged, static_cast<int>(record->ChunkStarts.size()));
+    width = MeasureChunksFrom(text, length, record->ChunkStarts, keep);
     record->ChunkStartsValid = true;
+    record->ChunksUnchangedBefore = INT_MAX;
   } else {
     width = MeasureText(text, length);
   }
@@ -242,8 +208,15 @@ void TextView::MeasureLines(int first, int last) {
   }
 }
 
+// Chunk starts measured with another font or tab width do not hold either.
 void TextView::InvalidateAllWidths() {
-  for (int line = 0; line < LineCount(); ++line) Buffer.SetWidth(line, -1);
+  for (int line = 0; line < LineCount(); ++line) {
+    Buffer.SetWidth(line, -1);
+    if (LineRecord* record = Buffer.Record(line)) {
+      record->ChunkStarts.clear();
+      record->ChunkStartsValid = false;
+    }
+  }
   WidestLine = 0;
   MeasureLines(0, -1);
 }

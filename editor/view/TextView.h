@@ -4,8 +4,11 @@
 
 #include "common/RefCounted.h"
 #include "editor/syntax/ColorScheme.h"
+#include "editor/syntax/ColourLine.h"
+#include "editor/syntax/ColourStateTable.h"
 #include "editor/syntax/LanguageDef.h"
 #include "editor/syntax/LineColouring.h"
+#include "editor/syntax/StateScan.h"
 #include "editor/view/LineRecord.h"
 #include "editor/view/TextBuffer.h"
 #include "editor/view/TextMeasurer.h"
@@ -15,6 +18,7 @@
 #include "editor/view/ViewKeys.h"
 #include "editor/view/ViewPainter.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,8 +42,8 @@ public:
   int LineCount() const { return Buffer.LineCount(); }
   int LineStart(int line) const { return Buffer.LineStart(line); }
   int LineLength(int line) const { return Buffer.LineLength(line); }
-  // The line's characters, cached in its record.
-  std::string LineText(int line);
+  // A copy of the line's characters.
+  std::string LineText(int line) const;
   int LineFromPosition(int pos) const { return Buffer.LineFromPosition(pos); }
   bool EndsWithSoftBreak(int line) const { return Buffer.EndsWithSoftBreak(line); }
   int HardLineOfLine(int line) const;
@@ -66,8 +70,24 @@ public:
   // The record of a line, made by the factory when it has none yet. The caller that keeps it
   // beyond the next edit holds a reference.
   LineRecord* RecordOf(int line);
-  // Colouring of a line, computed on demand from the line above.
+  // --- Colouring (TextViewStates.cpp, TextViewTokens.cpp) -------------------------------
+  // Each line keeps only the id of the state it ends in; tokens are made for the lines shown
+  // and kept for about a window's worth of them.
+  // The colouring of a line as painting sees it, with a copy of its text: for checks.
   RefPtr<LineColouring> ColouringOf(int line);
+  // The tokens of the columns [from, to) of a line (a token reaching into them included).
+  std::vector<TokenSpan> TokensBetween(int line, int from, int to);
+  const ColourState& EndStateOf(int line);
+  const ColourState& StartStateOf(int line);
+  // Finds the end states of lines not yet scanned, for about byteBudget bytes of text; true
+  // while lines are left. The window calls it when idle after ScheduleScan.
+  bool ScanAhead(long long byteBudget);
+  // Lines whose end states are known to be right: [0, KnownStates()).
+  int KnownStates() const;
+  // Lines holding tokens in the cache.
+  int CachedTokenLines() const { return static_cast<int>(TokenCache.size()); }
+  // Lines longer than this are coloured in pieces from checkpoints, never whole.
+  static constexpr int LongLine = 64 * 1024;
   // null: plain text. The view keeps its own reference, so a definition replaced elsewhere
   // lives on while the view colours with it.
   void SetLanguage(RefPtr<LanguageDef> language);
@@ -231,12 +251,23 @@ private:
   void BeforeChange(int pos);
   void AfterChange(int selStart, int selEnd, int firstLine, int lastLine, int inserted, int removedCount,
                    int scrollMode);
-  void PropagateColouring(int firstLine, int lastLine, int lineDelta);
-  void ShiftUnchecked(int firstLine, int lastLine, int lineDelta);
-  void MarkUnchecked(int line);
   void UpdateWidestLine(int firstLine, int lastLine, int lineDelta);
-  void RepaintChangedLines();
+  void RepaintChangedLines(int firstLine, int lastLine, int lineDelta);
+  int FirstChangedColumn(int line, int firstLine);
   void ClearBookmarksAfterReplacingAll();
+  // TextViewStates.cpp
+  void StatesChanged(int firstLine, int lastLine, int lineDelta);
+  void ScanStatesThrough(int line, long long byteBudget);
+  int ScanLine(int line, int start);
+  int ScanLongLine(int line, int start);
+  int NextLineToCheck(int from);
+  void ResetColouring();
+  int LineStartState(int line);
+  // TextViewTokens.cpp
+  const std::vector<TokenSpan>& TokensOf(int line);
+  void ColourPiece(int line, int from, int to, std::vector<TokenSpan>& tokens);
+  void ShiftTokenCache(int firstLine, int lastLine, int lineDelta);
+  void DropFarthestCachedLine();
   // TextViewUndo.cpp
   void PushUndo(UndoRecord record);
   void Replay(bool undo);
@@ -244,10 +275,6 @@ private:
   void MeasureLines(int first, int last);
   void InvalidateAllWidths();
   int WidestWidth();
-  bool HasValidColouring(int line) const;
-  RefPtr<LineColouring> ColourThrough(int line);
-  void CheckStartStates(int line);
-  void ClearUnchecked();
   void RecolourAll();
   // TextViewSelection.cpp
   void ScrollHorizontallyToSelection();
@@ -269,6 +296,7 @@ private:
   int ChunkLength();
   int TabStop();
   int MeasureChunks(const char* text, int count, std::vector<int>* starts);
+  int MeasureChunksFrom(const char* text, int count, std::vector<int>& starts, int keep);
   int MeasureLine(int line);
   const std::vector<int>& ChunkStartsOf(int line);
   int ColumnX(int line, const char* text, int column);
@@ -298,15 +326,38 @@ private:
   TextBuffer Buffer;
   RefPtr<LanguageDef> Language;
   RefPtr<ColorScheme> Scheme;
-  // Lines from UncheckedFrom on may hold colourings made from a start state that an edit
-  // above has since changed; each run of such lines begins no later than UncheckedThrough.
-  // UncheckedFrom is the line count when there are none (a new view has one line).
-  int UncheckedFrom = 1;
-  int UncheckedThrough = 0;
 
-  // Change bracketing: line count and visible colourings before the change.
+  // End states: lines [0, StatesValid) end in the states the buffer holds for them. Lines
+  // from StatesScanned on were never scanned. Between the two, a line's stored state was
+  // found from the stored state above it, unless an edit made it unknown (-1), which only
+  // lines up to StatesDirtyThrough can be; so where a new scan meets a stored state again,
+  // the lines below it hold until the next unknown one.
+  ColourStateTable States;
+  std::unique_ptr<StateScanner> Scanner;
+  int StatesValid = 0;
+  int StatesScanned = 0;
+  int StatesDirtyThrough = -1;
+
+  // Tokens of lines shown lately, each made from the start state it names.
+  struct CachedTokens {
+    int Line;
+    int StartState;
+    std::vector<TokenSpan> Tokens;
+  };
+  std::vector<CachedTokens> TokenCache;
+  // The cached tokens of the lines an edit changed, taken out for comparing with new ones.
+  std::vector<CachedTokens> ReplacedTokens;
+
+  // Change bracketing: line count before the change, and where the text of the change begins
+  // (line -1 when a whole-document pass made it).
   int LineCountBefore = 0;
-  std::vector<RefPtr<LineColouring>> Snapshot;
+  int LastVisibleBefore = 0;
+  int ChangeLine = -1;
+  int ChangeColumn = 0;
+  // The last line the change's text reached before it, and the state it ended in (-1: not
+  // known), for telling whether the lines below change colour.
+  int ChangeLastLine = -1;
+  int EndStateBefore = -1;
 
   UndoHistory History;
   bool Recording = true;

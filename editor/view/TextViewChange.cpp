@@ -1,5 +1,5 @@
 // ReplaceText, the one primitive every change of the text passes through, and the work
-// before and after it: colour snapshot, line table, wrap, colour propagation, widest line,
+// before and after it: line table, wrap, colouring states and tokens, widest line,
 // repainting, selection and notification.
 #include "editor/view/TextView.h"
 
@@ -15,15 +15,6 @@
 namespace {
 
 constexpr int WaitCursorSize = 20000;
-
-// Where a line number of the unchecked range goes when the lines firstLine to lastLine took
-// the place of firstLine to lastLine - lineDelta: lines below move with the edit, a line
-// inside it becomes the first line after it (the edited lines are coloured afresh anyway).
-int ShiftedLine(int line, int firstLine, int lastLine, int lineDelta) {
-  if (line > lastLine - lineDelta) return line + lineDelta;
-  if (line > firstLine) return lastLine + 1;
-  return line;
-}
 
 }  // namespace
 
@@ -48,6 +39,10 @@ bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, 
   std::string removed = Buffer.Substring(pos, length);
   if (WordWrap) RemoveCarriageReturns(removed, nullptr, 0);
   const bool changed = text != removed;
+  ChangeLine = line;
+  ChangeColumn = changed ? pos - LineStart(line) : INT_MAX;
+  ChangeLastLine = Buffer.LineFromPosition(pos + length);
+  EndStateBefore = Language && StatesValid > ChangeLastLine ? Buffer.EndState(ChangeLastLine) : -1;
 
   Buffer.Delete(pos, length);
   const int linesBeforeInsert = Buffer.LineCount();
@@ -79,25 +74,30 @@ bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, 
   return true;
 }
 
-// Keeps the colourings of the visible lines, so that AfterChange repaints only what changed.
+// The tokens of the shown line where the change begins are made now if they are not cached,
+// so that its colours before and after can be compared.
 void TextView::BeforeChange(int pos) {
   LineCountBefore = LineCount();
-  Snapshot.clear();
-  const int last = LastVisibleLine(false);
-  for (int line = Top; line <= last; ++line) Snapshot.push_back(ColouringOf(line));
+  LastVisibleBefore = LastVisibleLine(false);
+  ChangeLine = -1;
+  const int line = LineFromPosition(pos);
+  if (line >= Top && line <= LastVisibleBefore && LineLength(line) <= LongLine) TokensOf(line);
   SetSelection(pos, pos, ScrollNone);
 }
 
 // The buffer has already shifted the starts and hard line numbers of later lines (lazily).
+// Only the lines shown are coloured now; the states of the rest are found when needed or in
+// idle time.
 void TextView::AfterChange(int selStart, int selEnd, int firstLine, int lastLine, int inserted, int removedCount,
                            int scrollMode) {
   const int lineDelta = LineCount() - LineCountBefore;
   lastLine = std::min(lastLine, LineCount() - 1);
-  PropagateColouring(firstLine, lastLine, lineDelta);
+  StatesChanged(firstLine, lastLine, lineDelta);
+  ShiftTokenCache(firstLine, lastLine, lineDelta);
   UpdateWidestLine(firstLine, lastLine, lineDelta);
   if (Length() == inserted && removedCount > 0) ClearBookmarksAfterReplacingAll();
-  RepaintChangedLines();
-  Snapshot.clear();
+  RepaintChangedLines(firstLine, lastLine, lineDelta);
+  ReplacedTokens.clear();
 
   SetTopLine(Top);
   SetSelection(selStart, selEnd, scrollMode);
@@ -108,32 +108,6 @@ void TextView::AfterChange(int selStart, int selEnd, int firstLine, int lastLine
   }
   RefreshScrollBars();
   Host.Notify(TVN_TEXTCHANGED);
-}
-
-// The state at the end of the last edited line may have changed, and with it the colouring
-// of every line below, in a long document perhaps millions. Only the visible lines are
-// recoloured now; the rest are checked when they are next coloured.
-void TextView::PropagateColouring(int firstLine, int lastLine, int lineDelta) {
-  ShiftUnchecked(firstLine, lastLine, lineDelta);
-  if (!Language) return;
-  MarkUnchecked(lastLine + 1);
-  const int last = LastVisibleLine(false);
-  if (last >= 0 && lastLine <= last) ColouringOf(last);
-}
-
-void TextView::ShiftUnchecked(int firstLine, int lastLine, int lineDelta) {
-  UncheckedFrom = ShiftedLine(UncheckedFrom, firstLine, lastLine, lineDelta);
-  UncheckedThrough = ShiftedLine(UncheckedThrough, firstLine, lastLine, lineDelta);
-}
-
-void TextView::MarkUnchecked(int line) {
-  if (line >= LineCount()) return;
-  if (UncheckedFrom >= LineCount()) {
-    UncheckedFrom = UncheckedThrough = line;
-    return;
-  }
-  UncheckedFrom = std::min(UncheckedFrom, line);
-  UncheckedThrough = std::max(UncheckedThrough, line);
 }
 
 void TextView::UpdateWidestLine(int firstLine, int lastLine, int lineDelta) {
@@ -161,21 +135,50 @@ void TextView::ClearBookmarksAfterReplacingAll() {
   if (cleared) Host.RepaintGutter();
 }
 
-// Each visible line is repainted from its first changed column; lines without a snapshot
-// (new at the bottom) or gone are repainted whole.
-void TextView::RepaintChangedLines() {
+// Each shown line that may have changed is repainted from its first changed column: the
+// edited lines, the lines below them when lines came or went, and otherwise the lines below
+// whose start state changed, down to the first whose start state is as it was (so is every
+// line below it). Rows whose lines are gone are repainted whole.
+void TextView::RepaintChangedLines(int firstLine, int lastLine, int lineDelta) {
   const int lineHeight = Metrics().LineHeight;
-  const int last = std::max(LastVisibleLine(false), Top + static_cast<int>(Snapshot.size()) - 1);
-  for (int line = Top; line <= last; ++line) {
+  const int lastRow = std::max(LastVisibleLine(false), LastVisibleBefore);
+  for (int line = std::max(Top, firstLine); line <= lastRow; ++line) {
     const int y = (line - Top) * lineHeight;
-    const std::size_t index = static_cast<std::size_t>(line - Top);
-    if (line >= LineCount() || index >= Snapshot.size()) {
-      Host.InvalidateStrip(y, lineHeight, 0);
-      continue;
+    int column = 0;
+    if (line >= LineCount()) {
+      column = 0;
+    } else if (line <= lastLine) {
+      column = FirstChangedColumn(line, firstLine);
+    } else if (lineDelta == 0) {
+      const auto cached = std::find_if(TokenCache.begin(), TokenCache.end(),
+                                       [line](const CachedTokens& entry) { return entry.Line == line; });
+      if (!Language) break;  // plain text has no states to change
+      // Read before the scan below finds the state above again.
+      int before = line - 1 > lastLine ? Buffer.EndState(line - 1) : -1;
+      if (line - 1 == lastLine && lastLine - lineDelta == ChangeLastLine && firstLine == ChangeLine)
+        before = EndStateBefore;
+      if (cached != TokenCache.end()) before = cached->StartState;
+      if (LineStartState(line) == before) break;
+      if (cached != TokenCache.end()) {
+        const std::vector<TokenSpan> old = cached->Tokens;
+        column = FirstColourChange(old, TokensOf(line));
+      }
     }
-    const int column = FirstDifferingColumn(*Snapshot[index], *ColouringOf(line));
     if (column < 0) continue;
-    const std::string text = Buffer.Substring(LineStart(line), column);
-    Host.InvalidateStrip(y, lineHeight, std::max(0, MeasureText(text.data(), static_cast<int>(text.size())) - OffsetX));
+    const int x = column == 0 ? 0 : ColumnX(line, Buffer.RangePointer(LineStart(line), LineLength(line)), column);
+    Host.InvalidateStrip(y, lineHeight, std::max(0, x - OffsetX));
   }
+}
+
+// The line where the change's text begins, when no wrap pass changed the lines above it, is
+// repainted from that column or from where its colours changed, whichever comes first. Every
+// other edited line, and a line too long to keep tokens for, is repainted whole.
+int TextView::FirstChangedColumn(int line, int firstLine) {
+  if (line != ChangeLine || firstLine != ChangeLine || LineLength(line) > LongLine) return 0;
+  const auto replaced = std::find_if(ReplacedTokens.begin(), ReplacedTokens.end(),
+                                     [line](const CachedTokens& entry) { return entry.Line == line; });
+  if (replaced == ReplacedTokens.end()) return 0;
+  const int colour = FirstColourChange(replaced->Tokens, TokensOf(line));
+  if (colour < 0) return ChangeColumn == INT_MAX ? -1 : ChangeColumn;
+  return std::min(colour, ChangeColumn);
 }

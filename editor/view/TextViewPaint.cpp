@@ -52,14 +52,13 @@ int DrawRun(const LineRun& run, int from, int to, int x) {
 }
 
 // Tokens from column `from` (at x) on, each in its kind's colour and pen on the background.
-void DrawTokens(LineRun& run, const LineColouring& colouring, int from, int x, const ColorScheme& scheme,
+void DrawTokens(LineRun& run, const std::vector<TokenSpan>& tokens, int from, int x, const ColorScheme& scheme,
                 Colour background) {
-  const std::vector<ColouredToken>& tokens = colouring.Tokens;
   auto token = std::upper_bound(tokens.begin(), tokens.end(), from,
-                                [](int column, const ColouredToken& t) { return column < t.Column; });
+                                [](int column, const TokenSpan& t) { return column < t.Column; });
   if (token != tokens.begin()) --token;
   for (; token != tokens.end() && x < run.Right; ++token) {
-    const int end = token->Column + static_cast<int>(token->Text.size());
+    const int end = token->Column + token->Length;
     if (end <= from) continue;
     const int kind = token->Kind >= 0 && token->Kind < BackgroundItem ? token->Kind : PlainText;
     run.TextColour = scheme.Colors[kind];
@@ -81,13 +80,13 @@ void TextView::Paint(ViewPainter& painter, int left, int top, int right, int bot
 }
 
 // The tokens are drawn unless the line is wholly selected; the selected part (never the
-// line break) is drawn over them.
+// line break) is drawn over them. The text is read in place, after the colouring, which may
+// move it in the buffer.
 void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
-  const RefPtr<LineColouring> colouring = ColouringOf(line);
-  const char* text = colouring->LineText.data();
-  const int length = static_cast<int>(colouring->LineText.size());
+  const int length = LineLength(line);
+  std::vector<TokenSpan> piece;
   const FontMetrics& metrics = Metrics();
-  LineRun run{painter, text};
+  LineRun run{painter, nullptr};
   run.Y = (line - Top) * metrics.LineHeight;
   run.LineHeight = metrics.LineHeight;
   run.ScrollX = OffsetX;
@@ -101,7 +100,15 @@ void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
   run.ShowWhitespace = ShowWhitespace;
   const int lineLeft = left + OffsetX;
   int firstX = 0;
+  const char* text = Buffer.RangePointer(LineStart(line), length);
   const int first = FirstVisibleColumn(line, text, length, lineLeft - margin, firstX);
+  if (length > LongLine) {
+    int lastX = 0;
+    ColourPiece(line, first, FirstVisibleColumn(line, text, length, run.Right, lastX) + 1, piece);
+  }
+  const std::vector<TokenSpan>& tokens = length > LongLine ? piece : TokensOf(line);
+  text = Buffer.RangePointer(LineStart(line), length);
+  run.Text = text;
 
   const int lineStart = LineStart(line);
   int s = 0, e = 0;
@@ -110,7 +117,7 @@ void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
     e = std::min(SelectionEnd(), lineStart + length) - lineStart;
   }
   const Colour background = BackgroundColour();
-  if (e - s < length) DrawTokens(run, *colouring, first, firstX, *Scheme, background);
+  if (e - s < length) DrawTokens(run, tokens, first, firstX, *Scheme, background);
   if (s == e) return;
 
   Colour selectedText = 0, selectedBack = 0;

@@ -85,7 +85,7 @@ int TextView::FitLine(int line, int start, int length, int& width) {
   return fit.Length;
 }
 
-// The colourings of the range are redone, as the state at a line's end may have changed.
+// The measuring and colouring aids of the range are made again, as lines came or went.
 // Widths stay: the buffer itself unmeasures every line whose text an edit changed.
 void TextView::ResetRecords(int first, int last) {
   for (int line = first; line <= last; ++line)

@@ -38,6 +38,9 @@ public:
   virtual void TakeFocus() = 0;
   virtual void StartDragTimer() = 0;
   virtual void StopDragTimer() = 0;
+  // Lines are left whose colouring states are unknown: call the view's ScanAhead in idle
+  // time until it returns false.
+  virtual void ScheduleScan() = 0;
   virtual void Notify(int code) = 0;
   virtual void Beep() = 0;
   virtual void BeginWaitCursor() = 0;

@@ -1,35 +1,26 @@
-// First differing column of two colourings.
+// First column whose colour differs between two colourings of a line.
 #include "editor/view/ColouringDiff.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-RefPtr<LineColouring> Colouring(std::vector<ColouredToken> tokens) {
-  RefPtr<LineColouring> colouring(new LineColouring);
-  colouring->Tokens = std::move(tokens);
-  return colouring;
-}
-
-int Diff(const RefPtr<LineColouring>& a, const RefPtr<LineColouring>& b) {
-  return FirstDifferingColumn(*a, *b);
-}
-
-TEST(ColouringDiff, FindsTheFirstChangeInColumnKindOrText) {
-  const RefPtr<LineColouring> base = Colouring({{PlainText, "int ", 0}, {Keyword, "x", 4}});
-  EXPECT_EQ(Diff(base, base), -1);
-  EXPECT_EQ(Diff(base, Colouring({{PlainText, "int ", 0}, {Comment, "x", 4}})), 4);
-  EXPECT_EQ(Diff(base, Colouring({{PlainText, "inT ", 0}, {Keyword, "x", 4}})), 2);
-  EXPECT_EQ(Diff(base, Colouring({{PlainText, "int  ", 0}, {Keyword, "x", 5}})), 4);
-  EXPECT_EQ(Diff(base, Colouring({{PlainText, "in", 0}, {Keyword, "t x", 2}})), 2);
+TEST(ColouringDiff, FindsTheFirstChangeOfColumnKindOrLength) {
+  const std::vector<TokenSpan> base{{0, 4, PlainText}, {4, 1, Keyword}};
+  EXPECT_EQ(FirstColourChange(base, base), -1);
+  EXPECT_EQ(FirstColourChange(base, {{0, 4, PlainText}, {4, 1, Comment}}), 4);
+  EXPECT_EQ(FirstColourChange(base, {{0, 5, PlainText}, {5, 1, Keyword}}), 4);
+  EXPECT_EQ(FirstColourChange(base, {{0, 2, PlainText}, {2, 3, Keyword}}), 2);
+  EXPECT_EQ(FirstColourChange({{3, 2, PlainText}}, {{1, 4, PlainText}}), 1);
 }
 
 TEST(ColouringDiff, AnExtraTokenDiffersAtItsColumn) {
-  const RefPtr<LineColouring> one = Colouring({{PlainText, "ab", 0}});
-  const RefPtr<LineColouring> two = Colouring({{PlainText, "ab", 0}, {Symbol, ";", 2}});
-  EXPECT_EQ(Diff(one, two), 2);
-  EXPECT_EQ(Diff(two, one), 2);
-  EXPECT_EQ(Diff(Colouring({}), one), 0);
+  const std::vector<TokenSpan> one{{0, 2, PlainText}};
+  const std::vector<TokenSpan> two{{0, 2, PlainText}, {2, 1, Symbol}};
+  EXPECT_EQ(FirstColourChange(one, two), 2);
+  EXPECT_EQ(FirstColourChange(two, one), 2);
+  EXPECT_EQ(FirstColourChange({}, one), 0);
+  EXPECT_EQ(FirstColourChange({}, {}), -1);
 }
 
 }  // namespace

@@ -89,7 +89,8 @@ void PaintWindow(TextView& view) {
 }
 
 // Inserts a piece or deletes a few characters somewhere, often outside the window; now and
-// then scrolls and paints elsewhere, so edits land above, inside and below the checked lines.
+// then scrolls and paints elsewhere, or lets the idle scan run a little, so edits land
+// above, inside and below the lines whose states are known.
 void EditAtRandom(TextView& view, std::mt19937& random) {
   const int pos = static_cast<int>(random() % static_cast<unsigned>(view.Length() + 1));
   if (random() % 3 == 0 && pos < view.Length()) {
@@ -102,6 +103,7 @@ void EditAtRandom(TextView& view, std::mt19937& random) {
     view.SetTopLine(static_cast<int>(random() % static_cast<unsigned>(view.LineCount())));
     PaintWindow(view);
   }
+  if (random() % 3 == 0) view.ScanAhead(static_cast<long long>(random() % 2000));
 }
 
 void RunRandomEdits(ViewFixture& fixture, unsigned seed, int rounds) {
@@ -158,17 +160,20 @@ std::string CommentTail(int lines) {
   return text + "*/ y";
 }
 
-TEST(ColouringPropagationTest, OpeningACommentRecolorsOnlyTheWindowAtOnce) {
+TEST(ColouringPropagationTest, OpeningACommentFindsOnlyTheWindowsStatesAtOnce) {
   ViewFixture fixture;
   TextView& view = fixture.View;
   view.SetLanguage(MakeCppLanguage(""));
   view.SetText(CommentTail(1000));
-  for (int line = 0; line < view.LineCount(); ++line) view.ColouringOf(line);
-  const RefPtr<LineColouring> farBefore = view.RecordOf(900)->Colouring;
+  while (view.ScanAhead(100000)) {
+  }
+  ASSERT_EQ(view.KnownStates(), view.LineCount());
 
+  fixture.Host.ScanScheduled = false;
   view.ReplaceText(0, 0, "/*", -1, -1, ScrollNone, true);
-  EXPECT_TRUE(view.RecordOf(view.LastVisibleLine(false))->ColouringValid);
-  EXPECT_EQ(view.RecordOf(900)->Colouring, farBefore);  // not made again yet
+  EXPECT_GE(view.KnownStates(), view.LastVisibleLine(false));
+  EXPECT_LT(view.KnownStates(), 100);  // the rest is left to idle time, which is asked for
+  EXPECT_TRUE(fixture.Host.ScanScheduled);
   EXPECT_EQ(view.ColouringOf(900)->Tokens.at(0).Kind, Comment);
   EXPECT_EQ(view.ColouringOf(1000)->Tokens.at(0).Kind, Comment);
   EXPECT_EQ(view.ColouringOf(1000)->Tokens.back().Kind, PlainText);
@@ -176,6 +181,39 @@ TEST(ColouringPropagationTest, OpeningACommentRecolorsOnlyTheWindowAtOnce) {
   view.ReplaceText(0, 2, "", -1, -1, ScrollNone, true);
   EXPECT_EQ(view.ColouringOf(900)->Tokens.at(0).Kind, Keyword);
   EXPECT_EQ(view.ColouringOf(1000)->Tokens.at(0).Kind, Symbol);
+}
+
+TEST(ColouringPropagationTest, AnEditThatKeepsTheStatesScansOnlyUntilTheyMeet) {
+  ViewFixture fixture;
+  TextView& view = fixture.View;
+  view.SetLanguage(MakeCppLanguage(""));
+  view.SetText(CommentTail(5000));
+  while (view.ScanAhead(100000)) {
+  }
+  view.SetTopLine(2000);
+  view.ReplaceText(view.LineStart(2010), 0, "int y = 2;", -1, -1, ScrollNone, true);
+  EXPECT_LT(view.KnownStates(), 2020);
+  EXPECT_FALSE(view.ScanAhead(100));  // one line more meets the stored states
+  EXPECT_EQ(view.KnownStates(), view.LineCount());
+  EXPECT_EQ(view.ColouringOf(5000)->Tokens.at(0).Kind, Symbol);
+}
+
+TEST(ColouringPropagationTest, OnlyBookmarksAndLongLinesHaveRecords) {
+  ViewFixture fixture;
+  TextView& view = fixture.View;
+  view.SetLanguage(MakeCppLanguage(""));
+  std::mt19937 random(3);
+  view.SetText(Document(random, 2000));
+  view.SetBookmark(10, true);
+  for (int top = 0; top < view.LineCount(); top += 20) {
+    view.SetTopLine(top);
+    PaintWindow(view);
+  }
+  view.ReplaceText(view.LineStart(1500), 0, "/* x */", -1, -1, ScrollNone, true);
+  int records = 0;
+  for (int line = 0; line < view.LineCount(); ++line) records += view.GetBuffer().Record(line) != nullptr;
+  EXPECT_EQ(records, 1);
+  EXPECT_LE(view.CachedTokenLines(), 2 * view.VisibleLineCount(false) + 16);
 }
 
 TEST(ColouringPropagationTest, EditsBelowAndAboveAnUncheckedRangeBothReachTheLinesBelow) {
@@ -195,26 +233,29 @@ TEST(ColouringPropagationTest, EditsBelowAndAboveAnUncheckedRangeBothReachTheLin
   EXPECT_EQ(view.ColouringOf(550)->Tokens.at(0).Kind, Keyword);
 }
 
-TEST(ColouringPropagationTest, SetLanguageInvalidatesAllLinesAndRepaints) {
+TEST(ColouringPropagationTest, SetLanguageForgetsAllStatesAndRepaints) {
   ViewFixture fixture;
   TextView& view = fixture.View;
   view.SetText("int a; /* x\ny */ b\nc");
-  for (int line = 0; line < 3; ++line)
-    for (const ColouredToken& token : view.ColouringOf(line)->Tokens) EXPECT_EQ(token.Kind, PlainText);
+  for (int line = 0; line < 3; ++line) {
+    const RefPtr<LineColouring> colouring = view.ColouringOf(line);
+    for (const ColouredToken& token : colouring->Tokens) EXPECT_EQ(token.Kind, PlainText);
+  }
 
   fixture.Host.Clear();
   const RefPtr<LanguageDef> cpp = MakeCppLanguage("");
   view.SetLanguage(cpp);
   EXPECT_EQ(fixture.Host.Count(HostEvent::All), 1);
   EXPECT_EQ(fixture.Host.Count(HostEvent::Gutter), 1);
-  for (int line = 0; line < 3; ++line) EXPECT_FALSE(view.RecordOf(line)->ColouringValid) << line;
+  EXPECT_EQ(view.KnownStates(), 0);
+  EXPECT_TRUE(fixture.Host.ScanScheduled);
   EXPECT_EQ(view.ColouringOf(1)->Tokens.at(0).Kind, Comment);
   EXPECT_EQ(view.ColouringOf(0)->Tokens.at(0).Kind, Keyword);
 
   fixture.Host.Clear();
   view.SetLanguage(cpp);
   EXPECT_TRUE(fixture.Host.Events.empty());
-  EXPECT_TRUE(view.RecordOf(1)->ColouringValid);
+  EXPECT_EQ(view.KnownStates(), 2);  // the same language again forgets nothing
 
   view.SetLanguage(nullptr);
   EXPECT_EQ(fixture.Host.Count(HostEvent::All), 1);
@@ -222,7 +263,7 @@ TEST(ColouringPropagationTest, SetLanguageInvalidatesAllLinesAndRepaints) {
   EXPECT_EQ(view.ColouringOf(1)->Tokens.at(0).Kind, PlainText);
 }
 
-TEST(ColouringPropagationTest, SetColorSchemeInvalidatesAllLinesAndRepaints) {
+TEST(ColouringPropagationTest, SetColorSchemeRepaintsEverything) {
   ViewFixture fixture;
   TextView& view = fixture.View;
   const RefPtr<ColorScheme> builtIn = view.GetColorScheme();
@@ -233,15 +274,12 @@ TEST(ColouringPropagationTest, SetColorSchemeInvalidatesAllLinesAndRepaints) {
   fixture.Host.Clear();
   view.SetColorScheme(nullptr);
   EXPECT_TRUE(fixture.Host.Events.empty());
-  EXPECT_TRUE(view.RecordOf(1)->ColouringValid);
 
   const RefPtr<ColorScheme> scheme(new ColorScheme);
   view.SetColorScheme(scheme);
   EXPECT_EQ(view.GetColorScheme(), scheme);
   EXPECT_EQ(fixture.Host.Count(HostEvent::All), 1);
   EXPECT_EQ(fixture.Host.Count(HostEvent::Gutter), 1);
-  EXPECT_FALSE(view.RecordOf(0)->ColouringValid);
-  EXPECT_FALSE(view.RecordOf(1)->ColouringValid);
 
   view.SetColorScheme(nullptr);
   EXPECT_EQ(view.GetColorScheme(), builtIn);

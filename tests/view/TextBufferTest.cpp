@@ -25,6 +25,7 @@ public:
 struct NaiveDocument {
   std::string Text;
   std::vector<int> Widths{-1};
+  std::vector<int> EndStates{-1};
   std::vector<LineRecord*> Records{nullptr};
 
   std::vector<int> Starts() const {
@@ -49,10 +50,13 @@ struct NaiveDocument {
     int added = static_cast<int>(std::count(text.begin(), text.end(), '\n') +
                                  std::count(text.begin(), text.end(), '\r'));
     Widths.erase(Widths.begin() + line + 1, Widths.begin() + line + 1 + removed);
+    EndStates.erase(EndStates.begin() + line + 1, EndStates.begin() + line + 1 + removed);
     Records.erase(Records.begin() + line + 1, Records.begin() + line + 1 + removed);
     Widths.insert(Widths.begin() + line + 1, static_cast<size_t>(added), -1);
+    EndStates.insert(EndStates.begin() + line + 1, static_cast<size_t>(added), -1);
     Records.insert(Records.begin() + line + 1, static_cast<size_t>(added), nullptr);
     Widths[static_cast<size_t>(line)] = -1;
+    EndStates[static_cast<size_t>(line)] = -1;
     Text.replace(static_cast<size_t>(pos), static_cast<size_t>(length), text);
   }
 };
@@ -90,6 +94,7 @@ void ExpectLinesMatch(const TextBuffer& buffer, const NaiveDocument& model) {
     ASSERT_EQ(model.LineOf(hardEnd), span.LastLine) << "line " << line;
 
     ASSERT_EQ(model.Widths[static_cast<size_t>(line)], buffer.Width(line)) << "line " << line;
+    ASSERT_EQ(model.EndStates[static_cast<size_t>(line)], buffer.EndState(line)) << "line " << line;
     ASSERT_EQ(model.Records[static_cast<size_t>(line)], buffer.Record(line)) << "line " << line;
   }
 }
@@ -248,7 +253,7 @@ TEST(TextBufferTest, RecordsAreResetReleasedAndMoved) {
     CountedRecord* records[4];
     for (int line = 0; line < 4; ++line) {
       records[line] = new CountedRecord;
-      records[line]->TextCopyValid = true;
+      records[line]->ChunkStartsValid = true;
       buffer.SetRecord(line, records[line]);
     }
     EXPECT_EQ(4, LiveRecords);
@@ -256,9 +261,9 @@ TEST(TextBufferTest, RecordsAreResetReleasedAndMoved) {
     buffer.Delete(1, 4);                  // "a" + "d": lines 1 and 2 go
     EXPECT_EQ(3, LiveRecords);
     EXPECT_EQ(records[0], buffer.Record(0));
-    EXPECT_FALSE(records[0]->TextCopyValid);
+    EXPECT_FALSE(records[0]->ChunkStartsValid);
     EXPECT_EQ(records[3], buffer.Record(1));
-    EXPECT_TRUE(records[3]->TextCopyValid);
+    EXPECT_TRUE(records[3]->ChunkStartsValid);
     EXPECT_EQ(1, held->RefCount());
     held = RefPtr<LineRecord>();
     EXPECT_EQ(2, LiveRecords);
@@ -308,12 +313,14 @@ TEST(TextBufferTest, RandomEditsMatchANaiveDocument) {
         int line = static_cast<int>(random() % static_cast<unsigned>(lines));
         buffer.SetWidth(line, step);
         model.Widths[static_cast<size_t>(line)] = step;
+        buffer.SetEndState(line, step % 5);
+        model.EndStates[static_cast<size_t>(line)] = step % 5;
         LineRecord* record = random() % 3 == 0 ? nullptr : new CountedRecord;
         buffer.SetRecord(line, record);
         model.Records[static_cast<size_t>(line)] = record;
       }
       for (LineRecord* record : model.Records)
-        if (record) record->TextCopyValid = true;
+        if (record) record->ChunkStartsValid = true;
       int editedLine = model.LineOf(pos);
       bool edits;
       if (random() % 2 == 0 || length == 0) {
@@ -333,7 +340,7 @@ TEST(TextBufferTest, RandomEditsMatchANaiveDocument) {
         if (!model.Records[line]) continue;
         ++owned;
         bool reset = edits && static_cast<int>(line) == editedLine;
-        ASSERT_EQ(!reset, model.Records[line]->TextCopyValid) << "step " << step;
+        ASSERT_EQ(!reset, model.Records[line]->ChunkStartsValid) << "step " << step;
       }
       ASSERT_EQ(liveBefore + owned, LiveRecords) << "step " << step;
       if (step % 10 == 0) {

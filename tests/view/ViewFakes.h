@@ -71,6 +71,8 @@ public:
   }
   void StartDragTimer() override { Log(HostEvent::Timer, 1); }
   void StopDragTimer() override { Log(HostEvent::Timer, 0); }
+  // Not logged: a test of what the view repaints need not know when it scans.
+  void ScheduleScan() override { ScanScheduled = true; }
   void Notify(int code) override { Log(HostEvent::Notify, code); }
   void Beep() override { Log(HostEvent::Beep); }
   void BeginWaitCursor() override { Log(HostEvent::Wait, 1); }
@@ -99,6 +101,7 @@ public:
   std::set<int> KeysDown;
   bool Focus = true;
   bool Enabled = true;
+  bool ScanScheduled = false;
   ScrollBarState Vertical, Horizontal;
 
 private:

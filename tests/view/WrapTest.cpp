@@ -131,10 +131,11 @@ TEST_F(Wrap, ABlankTypedAfterASoftBreakMovesTheBreakToAWordStart) {
 TEST_F(Wrap, UnwrappingKeepsTheRecordOfEachHardLinesFirstLine) {
   Wrapped("first\naaaa bbbb cccc dddd\nlast");
   const RefPtr<LineRecord> kept = View.RecordOf(1);
+  kept->ChunkStartsValid = true;
   View.RecordOf(2);
   View.SetWordWrap(false);
   EXPECT_EQ(View.RecordOf(1), kept.Get());
-  EXPECT_FALSE(kept->TextCopyValid);
+  EXPECT_FALSE(kept->ChunkStartsValid);
   EXPECT_EQ(View.LineText(1), "aaaa bbbb cccc dddd");
 }
 

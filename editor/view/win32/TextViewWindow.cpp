@@ -209,6 +209,10 @@ LRESULT TextViewWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     MouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), static_cast<int>(wParam));
     return 0;
   case WM_TIMER:
+    if (wParam == ViewWindowHost::ScanTimerId) {
+      OnScanTimer();
+      return 0;
+    }
     if (wParam != ViewWindowHost::DragTimerId) break;
     OnTimer(wParam);
     return 0;
@@ -243,6 +247,7 @@ LRESULT TextViewWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   case WM_DESTROY:
     WindowHost.StopDragTimer();
+    KillTimer(Handle, ViewWindowHost::ScanTimerId);
     WindowHost.DestroyCaret();
     break;
   default:
@@ -313,6 +318,19 @@ void TextViewWindow::OnTimer(WPARAM id) {
   GetCursorPos(&cursor);
   ScreenToClient(Handle, &cursor);
   if (!DragTimerTick(WindowHost.IsKeyDown(VK_LBUTTON), cursor.x, cursor.y)) KillTimer(Handle, id);
+}
+
+// Slices of the scan until a key or the mouse waits or a few milliseconds have passed, so
+// that typing and scrolling go first and the states fill in between.
+void TextViewWindow::OnScanTimer() {
+  constexpr long long SliceBytes = 512 * 1024;
+  constexpr DWORD SliceTime = 12;  // ms
+  const DWORD start = GetTickCount();
+  bool more = true;
+  do {
+    more = ScanAhead(SliceBytes);
+  } while (more && GetTickCount() - start < SliceTime && !GetInputState());
+  if (!more) KillTimer(Handle, ViewWindowHost::ScanTimerId);
 }
 
 void TextViewWindow::OnMouseWheel(WPARAM wParam) {

@@ -59,6 +59,7 @@ private:
   LRESULT OnCalcSize(WPARAM wParam, LPARAM lParam);
   void OnNcPaint(WPARAM region);
   void OnTimer(WPARAM id);
+  void OnScanTimer();
   void OnMouseWheel(WPARAM wParam);
   void OnScroll(int bar, WPARAM wParam);
   bool OnSetCursor(WPARAM over, LPARAM lParam);

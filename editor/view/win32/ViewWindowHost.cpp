@@ -178,6 +178,10 @@ void ViewWindowHost::StopDragTimer() {
   if (Handle) KillTimer(Handle, DragTimerId);
 }
 
+void ViewWindowHost::ScheduleScan() {
+  if (Handle) SetTimer(Handle, ScanTimerId, USER_TIMER_MINIMUM, nullptr);
+}
+
 void ViewWindowHost::Notify(int code) {
   if (!Handle) return;
   HWND parent = GetParent(Handle);

@@ -22,8 +22,10 @@ public:
   bool ScrollBarShown(int bar) const { return bar == SB_VERT ? VerticalShown : HorizontalShown; }
   // Paints the gutter onto the window's own device context (window coordinates).
   void PaintGutter(HDC windowContext);
-  // The drag timer's id.
+  // The drag timer's id, and that of the timer that finds colouring states in idle time
+  // (timer messages come only when no other message waits).
   static constexpr UINT_PTR DragTimerId = 1;
+  static constexpr UINT_PTR ScanTimerId = 2;
 
   void InvalidateStrip(int top, int height, int left) override;
   void InvalidateRect(int top, int height, int left, int right) override;
@@ -39,6 +41,7 @@ public:
   void TakeFocus() override;
   void StartDragTimer() override;
   void StopDragTimer() override;
+  void ScheduleScan() override;
   void Notify(int code) override;
   void Beep() override;
   void BeginWaitCursor() override;
