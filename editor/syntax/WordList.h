@@ -67,14 +67,29 @@ private:
     return (Filter[slot / 64] >> (slot % 64) & 1u) != 0;
   }
 
+  // The entry the binary search meets for text, or -1.
+  int Search(const char* text, int length, bool matchCase) const;
+  static std::uint32_t Hash(const char* text, int length, bool fold);
+  void Rehash();
+  void Place(std::vector<int>& slots, const std::string& key, int entry, bool fold);
+  int Probe(const std::vector<int>& slots, const char* text, int length, bool fold) const;
+
   static constexpr unsigned FilterBits = 1u << 16;
   std::vector<std::pair<std::string, Value>> Entries;  // sorted with case
   std::uint64_t Filter[FilterBits / 64] = {};
+  // Open-addressed tables holding, for each word (exactly, and case folded), the entry the
+  // binary search meets for it, so that a look-up costs one hash; -1 = empty slot. The search
+  // with case meets only words equal byte for byte, and the one without case takes the same
+  // path for every spelling of a word, so the tables answer as the search would.
+  std::vector<int> ExactSlots;
+  std::vector<int> FoldedSlots;
 };
 
 template <class Value> void WordList<Value>::Clear() {
   Entries.clear();
   std::fill(std::begin(Filter), std::end(Filter), std::uint64_t{0});
+  ExactSlots.clear();
+  FoldedSlots.clear();
 }
 
 template <class Value> void WordList<Value>::Add(const std::string& s, Value value) {
@@ -88,11 +103,61 @@ template <class Value> void WordList<Value>::Add(const std::string& s, Value val
     const unsigned slot = FilterSlot(s.data(), length);
     Filter[slot / 64] |= std::uint64_t{1} << (slot % 64);
   }
+  Rehash();
+}
+
+template <class Value> std::uint32_t WordList<Value>::Hash(const char* text, int length, bool fold) {
+  std::uint32_t hash = 2166136261u;
+  for (int i = 0; i < length; ++i)
+    hash = (hash ^ (fold ? FoldedForCompare(text[i]) : static_cast<unsigned char>(text[i]))) * 16777619u;
+  return hash;
+}
+
+template <class Value> void WordList<Value>::Rehash() {
+  std::size_t size = 16;
+  while (size < 2 * Entries.size()) size *= 2;
+  ExactSlots.assign(size, -1);
+  FoldedSlots.assign(size, -1);
+  for (const auto& entry : Entries) {
+    Place(ExactSlots, entry.first, Search(entry.first.data(), static_cast<int>(entry.first.size()), true), false);
+    Place(FoldedSlots, entry.first, Search(entry.first.data(), static_cast<int>(entry.first.size()), false), true);
+  }
+}
+
+template <class Value>
+void WordList<Value>::Place(std::vector<int>& slots, const std::string& key, int entry, bool fold) {
+  const int length = static_cast<int>(key.size());
+  if (entry < 0 || Probe(slots, key.data(), length, fold) >= 0) return;
+  const std::size_t mask = slots.size() - 1;
+  std::size_t slot = Hash(key.data(), length, fold) & mask;
+  while (slots[slot] >= 0) slot = (slot + 1) & mask;
+  slots[slot] = entry;
+}
+
+template <class Value>
+int WordList<Value>::Probe(const std::vector<int>& slots, const char* text, int length, bool fold) const {
+  if (slots.empty()) return -1;
+  const std::size_t mask = slots.size() - 1;
+  for (std::size_t slot = Hash(text, length, fold) & mask; slots[slot] >= 0; slot = (slot + 1) & mask) {
+    const std::string& word = Entries[static_cast<std::size_t>(slots[slot])].first;
+    const int size = static_cast<int>(word.size());
+    const bool equal = fold ? CompareWithoutCase(word.data(), size, text, length) == 0
+                            : size == length && std::equal(word.begin(), word.end(), text);
+    if (equal) return slots[slot];
+  }
+  return -1;
 }
 
 template <class Value>
 bool WordList<Value>::Lookup(const char* text, int length, bool matchCase, Value& value) const {
   if (!MayHold(text, length)) return false;
+  const int entry = Probe(matchCase ? ExactSlots : FoldedSlots, text, length, !matchCase);
+  if (entry < 0) return false;
+  value = Entries[static_cast<std::size_t>(entry)].second;
+  return true;
+}
+
+template <class Value> int WordList<Value>::Search(const char* text, int length, bool matchCase) const {
   int low = 0;
   int high = static_cast<int>(Entries.size()) - 1;
   while (low <= high) {
@@ -101,14 +166,11 @@ bool WordList<Value>::Lookup(const char* text, int length, bool matchCase, Value
     const int size = static_cast<int>(word.size());
     const int order = matchCase ? CompareWithCase(word.data(), size, text, length)
                                 : CompareWithoutCase(word.data(), size, text, length);
-    if (order == 0) {
-      value = Entries[static_cast<std::size_t>(mid)].second;
-      return true;
-    }
+    if (order == 0) return mid;
     if (order < 0) low = mid + 1;
     else high = mid - 1;
   }
-  return false;
+  return -1;
 }
 
 template <class Value>

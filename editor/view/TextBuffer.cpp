@@ -70,26 +70,30 @@ void TextBuffer::Insert(int pos, const std::string& text) {
   ResetLine(line, pos - LineStart(line));
 }
 
-// The text is scanned twice, once to count its breaks and once to collect their starts, so
-// that each array grows once and takes the new lines in bulk. Later lines are shifted
-// first, so that the insert lands on the step point and is stored as it is.
+// The starts of the new lines are collected in one pass (text without soft breaks, as a
+// loaded document is, needs only the LFs and numbers its hard lines in order), so that each
+// array takes the new lines in bulk. Later lines are shifted first, so that the insert lands
+// on the step point and is stored as it is.
 void TextBuffer::InsertLines(int line, int pos, const std::string& text) {
   const char* begin = text.data();
   const char* end = begin + text.size();
-  int breaks = 0;
-  ForEachBreak(begin, end, [&breaks](const char*) { ++breaks; });
+  const bool softBreaks = std::memchr(begin, '\r', text.size()) != nullptr;
+  std::vector<int> values;
+  if (softBreaks) {
+    ForEachBreak(begin, end, [&](const char* at) { values.push_back(pos + static_cast<int>(at - begin) + 1); });
+  } else {
+    for (const char* lf = NextOf(begin, end, '\n'); lf != end; lf = NextOf(lf + 1, end, '\n'))
+      values.push_back(pos + static_cast<int>(lf - begin) + 1);
+  }
   Starts.AddFrom(line + 1, static_cast<int>(text.size()));
+  const int breaks = static_cast<int>(values.size());
   if (breaks == 0) return;
-
-  std::vector<int> values(static_cast<size_t>(breaks));
-  int* next = values.data();
-  ForEachBreak(begin, end, [&](const char* at) { *next++ = pos + static_cast<int>(at - begin) + 1; });
   Starts.InsertRange(line + 1, values.data(), breaks);
 
   int hard = HardLines.ValueAt(line);
-  int firstHard = hard;
+  const int firstHard = hard;
   for (int& value : values) {
-    if (text[static_cast<size_t>(value - pos - 1)] == '\n') ++hard;
+    if (!softBreaks || text[static_cast<size_t>(value - pos - 1)] == '\n') ++hard;
     value = hard;
   }
   HardLines.AddFrom(line + 1, hard - firstHard);

@@ -196,15 +196,32 @@ int TextView::WidestWidth() {
   return LineWidth(WidestLine);
 }
 
+// The lines' text is taken in one piece and each line's start from the one before, as after
+// loading every line of a large document is measured here.
 void TextView::MeasureLines(int first, int last) {
   if (last < 0 || last >= LineCount()) last = LineCount() - 1;
+  first = std::max(first, 0);
   int widest = WidestWidth();
-  for (int line = std::max(first, 0); line <= last; ++line) {
-    const int width = LineWidth(line);
+  if (first > last) return;
+  const int blockStart = LineStart(first);
+  const char* block = Buffer.RangePointer(blockStart, Buffer.LineEnd(last) - blockStart);
+  const int chunk = ChunkLength();
+  const int tabStop = TabStop();
+  int start = blockStart;
+  for (int line = first; line <= last; ++line) {
+    const int end = line < last ? LineStart(line + 1) - 1 : Buffer.LineEnd(last);
+    int width = Buffer.Width(line);
+    if (width < 0 && end - start > chunk) {
+      width = MeasureLine(line);
+    } else if (width < 0) {
+      width = Measurer.TabbedWidth(block + (start - blockStart), end - start, tabStop, 0) & 0xFFFF;
+      Buffer.SetWidth(line, width);
+    }
     if (width > widest) {
       WidestLine = line;
       widest = width;
     }
+    start = end + 1;
   }
 }
 
