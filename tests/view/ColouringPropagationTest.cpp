@@ -311,3 +311,45 @@ TEST(ColouringPropagationTest, DefinitionsReleasedByTheirOwnersLiveOnInTheView) 
 }
 
 }  // namespace
+
+namespace {
+
+// Lines too long to colour whole are coloured in pieces from checkpoints; after edits in and
+// above such a line, every piece and every end state agree with colouring it whole afresh.
+TEST(ColouringPropagationTest, PiecesOfLongLinesColourAsTheWholeLineAfresh) {
+  ViewFixture fixture;
+  TextView& view = fixture.View;
+  view.SetLanguage(MakeCppLanguage(""));
+  std::mt19937 random(31);
+  // No line comment: it would hold the rest of the line, leaving no checkpoint after it.
+  const char* const words[] = {"int ", "x ", "= ", "\"s\" ", "/* c */ ", "(a) ", "; ", "\t", "'q' "};
+  std::string longLine;
+  while (longLine.size() < 3 * TextView::LongLine) longLine += words[random() % 9];
+  view.SetText("int a;\n" + longLine + "\nint b; /* x\n" + longLine + "\n*/ int c;");
+  for (int round = 0; round < 30; ++round) {
+    const int line = round % 2 == 0 ? 1 : 3;
+    const int pos = view.LineStart(line) + static_cast<int>(random() % static_cast<unsigned>(view.LineLength(line)));
+    const char* const pieces[] = {"/*", "*/", "\"", "x", " ", "*/ "};
+    view.ReplaceText(round % 5 == 4 ? 0 : pos, 0, pieces[random() % 6], -1, -1, ScrollNone, true);
+    const std::vector<RefPtr<LineColouring>> expected = ColourAfresh(view.GetLanguage().Get(), view.RawText());
+    for (int checked = 1; checked <= 3; checked += 2) {
+      const LineColouring& whole = *expected[static_cast<std::size_t>(checked)];
+      for (int sample = 0; sample < 4; ++sample) {
+        const int from = static_cast<int>(random() % whole.LineText.size());
+        const int to = from + 300;
+        std::string want;
+        for (const ColouredToken& token : whole.Tokens)
+          if (token.Column + static_cast<int>(token.Text.size()) > from && token.Column < to)
+            want += std::to_string(token.Column) + ":" + std::to_string(token.Kind) + " ";
+        std::string got;
+        for (const TokenSpan& token : view.TokensBetween(checked, from, to))
+          got += std::to_string(token.Column) + ":" + std::to_string(token.Kind) + " ";
+        ASSERT_EQ(got, want) << "round " << round << ", line " << checked << " from " << from;
+      }
+      ASSERT_TRUE(view.EndStateOf(checked) == whole.EndState) << "round " << round;
+    }
+    ASSERT_TRUE(view.EndStateOf(4) == expected[4]->EndState) << "round " << round;
+  }
+}
+
+}  // namespace
