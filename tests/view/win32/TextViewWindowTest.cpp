@@ -1,5 +1,6 @@
 // The view's window: its class and styles, text messages, dialog codes, notifications to the
 // parent, fonts and the client area left beside the gutter.
+#include "editor/syntax/CppLanguage.h"
 #include "tests/view/win32/ViewWindowFixture.h"
 
 #include <gtest/gtest.h>
@@ -398,4 +399,34 @@ TEST(TextViewWindowTest, ATenthLineWidensTheGutterAndRewrapsUnderWordWrap) {
   EXPECT_EQ(f.View.LineText(1), std::string(20, 'y'));
   EXPECT_EQ(f.View.LineCount(), 11);
   EXPECT_EQ(f.View.GetText(NewLineLf), wide + "\n2\n3\n4\n5\n6\n7\n8\n9\n");
+}
+
+// A comment opened near the top of a long document: the states below fill in from the
+// window's idle timer, between keys typed meanwhile, and end as colouring from the top does.
+TEST(TextViewWindowTest, StatesFillInWhenIdleWhileTypingGoesOn) {
+  ViewWindowOptions options;
+  options.Language = MakeCppLanguage("");
+  ViewWindowFixture f(options);
+  std::string text = "int a;\n/* open\n";
+  for (int line = 0; line < 300000; ++line) text += "int x = 1; // a line of code\n";
+  text += "*/ int end;";
+  f.View.SetText(text);
+  EXPECT_LT(f.View.KnownStates(), 1000);
+  f.Type("xyz");
+  EXPECT_LT(f.View.KnownStates(), 1000);
+  // A timer of the thread's own keeps messages coming, so that a view that never asks for
+  // idle time fails here instead of waiting for ever.
+  const UINT_PTR keepAlive = SetTimer(nullptr, 0, 50, nullptr);
+  int messages = 0;
+  for (MSG message; f.View.KnownStates() < f.View.LineCount() && messages < 400; ++messages) {
+    if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
+    DispatchMessageA(&message);
+  }
+  KillTimer(nullptr, keepAlive);
+  EXPECT_EQ(f.View.KnownStates(), f.View.LineCount());
+  EXPECT_EQ(f.View.LineText(0), "xyzint a;");
+  const RefPtr<LineColouring> last = f.View.ColouringOf(f.View.LineCount() - 1);
+  EXPECT_EQ(last->Tokens.front().Kind, Comment);
+  EXPECT_EQ(last->Tokens.back().Kind, Symbol);
+  EXPECT_EQ(f.View.ColouringOf(150000)->Tokens.front().Kind, Comment);
 }
