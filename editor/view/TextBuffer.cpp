@@ -79,6 +79,7 @@ void TextBuffer::InsertLines(int line, int pos, const std::string& text) {
   const char* end = begin + text.size();
   const bool softBreaks = std::memchr(begin, '\r', text.size()) != nullptr;
   std::vector<int> values;
+  values.reserve(text.size() / 32 + 1);  // about one line per 32 bytes of code, so it rarely grows
   if (softBreaks) {
     ForEachBreak(begin, end, [&](const char* at) { values.push_back(pos + static_cast<int>(at - begin) + 1); });
   } else {

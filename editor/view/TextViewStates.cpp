@@ -53,12 +53,12 @@ void TextView::ResetColouring() {
   if (Language) Host.ScheduleScan();
 }
 
-// The lines firstLine to lastLine took the place of firstLine to lastLine - lineDelta; their
-// states are unknown now, and the scan goes back to the first of them.
+// The lines firstLine to lastLine took the place of firstLine to lastLine - lineDelta; the
+// buffer made the states of those whose text changed unknown, and the scan goes back to the
+// first of them.
 void TextView::StatesChanged(int firstLine, int lastLine, int lineDelta) {
   if (!Language) return;
   const int lastBefore = lastLine - lineDelta;
-  Buffer.ForgetEndStates(firstLine, lastLine);
   // The line where the scan stands may hold a state found from an older one above it; once
   // the scan goes back, only its being unknown tells so.
   if (StatesValid > lastBefore && StatesValid < StatesScanned) {
