@@ -42,13 +42,37 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# build_preset NAME: configures build/NAME once, then builds it.
+# configure_preset NAME: configures build/NAME once.
+configure_preset() {
+  [ -f "$ROOT/build/$1/build.ninja" ] || (cd "$ROOT" && cmake --preset "$1" >/dev/null)
+}
+
+# build_preset NAME [TARGET...]: configures build/NAME once, then builds it (or only the
+# targets named). Ninja's progress shows as one line that counts the steps; what the
+# compilers say is kept in full below it.
 build_preset() {
   local name=$1
-  if [ ! -f "$ROOT/build/$name/build.ninja" ]; then
-    (cd "$ROOT" && cmake --preset "$name" >/dev/null) || return 1
-  fi
-  # Progress lines hide the warnings; keep only what the compilers say.
-  (cd "$ROOT" && cmake --build --preset "$name") 2>&1 | grep -v '^\[[0-9]*/[0-9]*\] '
+  shift
+  configure_preset "$name" || return 1
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  (cd "$ROOT" && cmake --build --preset "$name" "${targets[@]}") 2>&1 | show_progress
   return "${PIPESTATUS[0]}"
+}
+
+# Turns ninja's "[k/n] step" lines into one line rewritten in place (on a terminal) or a
+# line every 25 steps (in a log); every other line passes as it is.
+show_progress() {
+  local tty=0
+  [ -t 1 ] && tty=1
+  awk -v tty="$tty" '
+    /^\[[0-9]+\/[0-9]+\] / {
+      split(substr($1, 2), step, "/")
+      sub(/\]$/, "", step[2])
+      if (tty) { printf "\r  step %d of %d", step[1], step[2]; shown = 1 }
+      else if (step[1] > 0 && (step[1] % 25 == 0 || step[1] == step[2])) print "  step " step[1] " of " step[2]
+      fflush(); next
+    }
+    { if (shown) { printf "\n"; shown = 0 } print; fflush() }
+    END { if (shown) printf "\n" }'
 }
