@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -27,6 +28,69 @@ const ByteTable& IdentityTable() {
   return table;
 }
 
+// The bytes of source code and prose from the most to the least common, roughly; control
+// characters and bytes from 128 up are rarer still. The order only has to be right in the
+// large: it picks the two bytes of the pattern that the scan looks for.
+const char CommonBytes[] =
+    " etaoinsrlcdhu\n\tmpf_g.(),;ybw=vk\"-*/ASCTEIRNOLDPM>{}<01:[]2x'FBHUj#&WGq+V\\!|KzYJ3456789Z%?X@$^`~Q";
+
+// Higher for more common bytes, 0 for the unlisted ones.
+const std::array<int, 256>& Commonness() {
+  static const std::array<int, 256> table = [] {
+    std::array<int, 256> result{};
+    const int count = static_cast<int>(sizeof CommonBytes - 1);
+    for (int i = 0; i < count; ++i) result[static_cast<unsigned char>(CommonBytes[i])] = count - i;
+    return result;
+  }();
+  return table;
+}
+
+// Eight bytes (four on 32-bit builds) tested at once in one register.
+using Chunk = std::size_t;
+constexpr Chunk EveryByte = ~Chunk(0) / 0xFF;  // 0x0101...01
+constexpr Chunk HighBits = EveryByte * 0x80;
+
+Chunk Broadcast(unsigned char c) { return EveryByte * c; }
+
+Chunk LoadChunk(const char* p) {
+  Chunk chunk;
+  std::memcpy(&chunk, p, sizeof chunk);
+  return chunk;
+}
+
+// The bytes of the text that fold to one byte of the pattern.
+class ByteSet {
+public:
+  void Add(char c);
+  bool Has(char c) const { return Members[static_cast<unsigned char>(c)]; }
+  // The high bit of every byte of chunk that is in the set, and maybe of some others.
+  Chunk Marks(Chunk chunk) const;
+
+private:
+  std::array<bool, 256> Members{};
+  bool Empty = true;
+  unsigned char First = 0;
+  Chunk Spread = 0;  // in each byte: the bits in which the members differ from the first
+  Chunk Wanted = 0;  // in each byte: First | Spread
+};
+
+void ByteSet::Add(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  if (Empty) First = byte;
+  Empty = false;
+  Spread |= Broadcast(static_cast<unsigned char>(First ^ byte));
+  Wanted = Broadcast(First) | Spread;
+  Members[byte] = true;
+}
+
+// The bytes x with (x | Spread) == Wanted become zero: exactly the members when they
+// differ in one bit, as the two cases of an ASCII letter do, a few more otherwise. The
+// zero-byte test then marks every zero byte, and through its borrow maybe the byte above.
+Chunk ByteSet::Marks(Chunk chunk) const {
+  const Chunk x = (chunk | Spread) ^ Wanted;
+  return (x - EveryByte) & ~x & HighBits;
+}
+
 // One pattern over one text. Candidates are start indexes; the caller keeps them in
 // [0, LastStart()] so that no comparison reads past the end of the text.
 class Matcher {
@@ -43,6 +107,8 @@ public:
 
 private:
   unsigned char Fold(char c) const { return Folding[static_cast<unsigned char>(c)]; }
+  unsigned char PatternByte(int i) const { return static_cast<unsigned char>(Pattern[i]); }
+  void ChooseAnchors();
   int NextCandidate(int p, int last) const;
   bool SameCharsAt(int p) const;
   bool WordEndsAt(int end) const;
@@ -54,6 +120,10 @@ private:
   const ByteTable& Folding;
   bool IgnoreCase;
   bool WholeWord;
+  int Anchor = 0;  // the index in the pattern of its rarest byte
+  int Second = 0;  // the index of the next rarest one
+  ByteSet AnchorBytes;  // the bytes of the text that fold to the pattern's byte at Anchor
+  ByteSet SecondBytes;  // and those that fold to its byte at Second
 };
 
 Matcher::Matcher(std::string_view text, const std::string& pattern, int flags)
@@ -65,19 +135,47 @@ Matcher::Matcher(std::string_view text, const std::string& pattern, int flags)
       IgnoreCase((flags & SearchIgnoreCase) != 0),
       WholeWord((flags & SearchWholeWord) != 0) {
   for (char& c : Pattern) c = static_cast<char>(Fold(c));
+  ChooseAnchors();
 }
 
-// The next candidate at or behind p whose first character matches, or -1. With match
-// case memchr does the scan, which is what keeps searches in big documents fast.
-int Matcher::NextCandidate(int p, int last) const {
-  if (p > last) return -1;
-  if (!IgnoreCase) {
-    const void* hit = std::memchr(Text + p, Pattern[0], static_cast<std::size_t>(last - p + 1));
-    return hit ? static_cast<int>(static_cast<const char*>(hit) - Text) : -1;
+// The scan looks for the pattern's two rarest bytes rather than its first one, since a word
+// that never occurs mostly starts with common letters. Under ignore case a byte counts as
+// common as all the bytes that fold to it together.
+void Matcher::ChooseAnchors() {
+  std::array<int, 256> commonness{};
+  for (int c = 0; c < 256; ++c) commonness[Folding[c]] += Commonness()[c];
+  const auto rarest = [&](int except) {
+    int best = -1;
+    for (int i = 0; i < PatternLength; ++i) {
+      if (i == except) continue;
+      if (best < 0 || commonness[PatternByte(i)] < commonness[PatternByte(best)]) best = i;
+    }
+    return best < 0 ? except : best;
+  };
+  Anchor = rarest(-1);
+  Second = rarest(Anchor);
+  for (int c = 0; c < 256; ++c) {
+    if (Folding[c] == PatternByte(Anchor)) AnchorBytes.Add(static_cast<char>(c));
+    if (Folding[c] == PatternByte(Second)) SecondBytes.Add(static_cast<char>(c));
   }
-  const unsigned char first = static_cast<unsigned char>(Pattern[0]);
-  while (p <= last && Fold(Text[p]) != first) ++p;
-  return p <= last ? p : -1;
+}
+
+// The next candidate in [p, last] whose bytes at Anchor and Second fit, or -1. Testing
+// both a chunk at a time leaves few candidates even where both are common letters, under
+// either case rule, and runs the same with every C library.
+int Matcher::NextCandidate(int p, int last) const {
+  const char* anchor = Text + Anchor;
+  const char* second = Text + Second;
+  constexpr int Size = static_cast<int>(sizeof(Chunk));
+  for (const int end = last + 1;;) {
+    for (; end - p >= Size; p += Size) {
+      if (AnchorBytes.Marks(LoadChunk(anchor + p)) & SecondBytes.Marks(LoadChunk(second + p))) break;
+    }
+    for (const int stop = p + std::min(end - p, Size); p < stop; ++p) {
+      if (AnchorBytes.Has(anchor[p]) && SecondBytes.Has(second[p])) return p;
+    }
+    if (p >= end) return -1;
+  }
 }
 
 int Matcher::Forward(int first, int last) const {
@@ -87,10 +185,16 @@ int Matcher::Forward(int first, int last) const {
   return -1;
 }
 
+// Block by block from the end, each block scanned forwards, so that searching backwards
+// uses the same fast scan; a block is small enough that a match near the end is found
+// without scanning much in front of it.
 int Matcher::Backward(int first, int last) const {
-  const unsigned char firstChar = static_cast<unsigned char>(Pattern[0]);
-  for (int p = last; p >= first; --p) {
-    if (Fold(Text[p]) == firstChar && MatchesAt(p, WordBefore(p))) return p;
+  constexpr int BlockSize = 1 << 16;
+  for (int end = last; end >= first; end -= BlockSize) {
+    const int start = std::max(first, end - BlockSize + 1);
+    int found = -1;
+    for (int p = Forward(start, end); p >= 0; p = Forward(p + 1, end)) found = p;
+    if (found >= 0) return found;
   }
   return -1;
 }
@@ -98,7 +202,7 @@ int Matcher::Backward(int first, int last) const {
 bool Matcher::SameCharsAt(int p) const {
   if (!IgnoreCase) return std::memcmp(Text + p, Pattern.data(), Pattern.size()) == 0;
   for (int i = 0; i < PatternLength; ++i) {
-    if (Fold(Text[p + i]) != static_cast<unsigned char>(Pattern[i])) return false;
+    if (Fold(Text[p + i]) != PatternByte(i)) return false;
   }
   return true;
 }

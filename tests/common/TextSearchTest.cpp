@@ -211,3 +211,70 @@ TEST(TextSearch, LongTextWithManyMatches) {
   EXPECT_EQ(text.size(), 1400000u + 200000u + 6u);
   EXPECT_EQ(text.compare(0, 15, "word yy word yy"), 0);
 }
+
+TEST(TextSearch, MatchesAtTheVeryStartAndEndOfTheTextUnderEveryFlag) {
+  const std::string text = "Quux" + std::string(100, '.') + "quux";
+  for (int word = 0; word <= SearchWholeWord; word += SearchWholeWord) {
+    EXPECT_EQ(FindText(text, "quux", word, 0), 104);
+    EXPECT_EQ(FindText(text, "Quux", word | SearchBackwards, 0), 0);
+    EXPECT_EQ(FindText(text, "QUUX", word | SearchIgnoreCase, 0), 0);
+    EXPECT_EQ(FindText(text, "qUUx", word | SearchIgnoreCase | SearchBackwards, 0), 104);
+    EXPECT_EQ(FindText(text, "quux", word | SearchIgnoreCase, 1), 104);
+  }
+  // The last byte of the text alone, and a pattern that is the whole text or longer.
+  EXPECT_EQ(FindText(text, "x", SearchBackwards, 0), 107);
+  EXPECT_EQ(FindText("ab", "ab", SearchIgnoreCase | SearchWholeWord, 0), 0);
+  EXPECT_EQ(FindText("ab", "abx", SearchIgnoreCase, 0), -1);
+  EXPECT_EQ(FindText("ab", "xab", SearchBackwards, 0), -1);
+}
+
+TEST(TextSearch, IgnoreCaseFoldsBytesFrom128UpOnlyAsTheRuntimeDoes) {
+  const std::string text = "caf\xC9 caf\xE9";
+  const bool folded = std::tolower(0xC9) == std::tolower(0xE9);
+  EXPECT_EQ(FindText(text, "CAF\xE9", SearchIgnoreCase, 0), folded ? 0 : 5);
+  EXPECT_EQ(FindText(text, "\xC9", SearchIgnoreCase | SearchBackwards, 0), folded ? 8 : 3);
+  EXPECT_EQ(FindText(text, "\xE9", SearchMatchCase, 0), 8);
+  // A byte from 128 up ends a whole word unless the runtime counts it as a letter.
+  EXPECT_EQ(FindText("\xE9x\xE9", "x", SearchWholeWord, 0), std::isalpha(0xE9) ? -1 : 1);
+}
+
+TEST(TextSearch, WholeWordPassesOverManyNearMisses) {
+  std::string text;
+  for (int i = 0; i < 5000; ++i) text += "Xabs abX ";
+  text += "ab";
+  EXPECT_EQ(FindText(text, "ab", SearchWholeWord, 0), 45000);
+  EXPECT_EQ(FindText(text, "AB", SearchWholeWord | SearchIgnoreCase | SearchBackwards, 0), 45000);
+  EXPECT_EQ(FindText(text, "ab", SearchWholeWord | SearchBackwards, 0, 45000), -1);
+}
+
+// Long texts with few matches anywhere, so that a search runs far before it finds one, in
+// both directions and over ranges that start or end near the matches.
+TEST(TextSearch, FindsTheSameAsACandidateByCandidateSearchInLongTexts) {
+  std::mt19937 random(4321);
+  static const char filler[] = "aAb_ .x";
+  for (int round = 0; round < 60; ++round) {
+    std::string text(20000 + random() % 150000, ' ');
+    for (char& c : text) c = filler[random() % (sizeof filler - 1)];
+    const std::string pattern = random() % 2 ? "Zq_z" : "q";
+    for (int i = 0; i < 3; ++i) text.replace(random() % (text.size() - 4), 4, random() % 2 ? "zQ_Z" : "Zq_z");
+    const int flags = static_cast<int>(random() % 16);
+    const int from = static_cast<int>(random() % text.size());
+    const int to = random() % 3 ? -1 : static_cast<int>(random() % text.size());
+    ASSERT_EQ(FindText(text, pattern, flags, from, to), ModelFind(text, pattern, flags, from, to))
+        << "round " << round << " flags " << flags << " range " << from << ".." << to;
+  }
+}
+
+// Distances around powers of two between the match and where the search starts, so that
+// a scan that works in pieces of the text meets the match at the edge of a piece.
+TEST(TextSearch, FindsOneMatchAtAnyDistanceFromWhereTheSearchStarts) {
+  const std::string text = std::string(300000, 'a') + "Xy" + std::string(300000, 'b');
+  for (int power = 1; power <= 1 << 18; power *= 2) {
+    for (int distance = power - 1; distance <= power + 1; ++distance) {
+      EXPECT_EQ(FindText(text, "xY", SearchIgnoreCase, 300000 - distance), 300000) << distance;
+      EXPECT_EQ(FindText(text, "Xy", SearchBackwards, 0, 300001 + distance), 300000) << distance;
+      EXPECT_EQ(FindText(text, "XY", SearchIgnoreCase | SearchBackwards, 0, 300001 + distance), 300000)
+          << distance;
+    }
+  }
+}
