@@ -147,9 +147,11 @@ bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
   std::string text;
   bool heldNulByte = false;
   if (!isNew) {
+    ShowOpeningStatus(path);
     try {
       text = ReadTextFile(path, true, &heldNulByte);
     } catch (const FileError& error) {
+      caretStatusValid = false;
       if (!quiet) ShowFileError(error, true);
       return false;
     }
@@ -172,6 +174,16 @@ bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
   if (existsOnDisk) lastWriteTime = GetFileWriteTime(newPath);
   if (heldNulByte) ShowMessage(BinaryFileMessage(newPath), "Quilvane", MB_OK | MB_ICONWARNING);
   return true;
+}
+
+// A large file takes a while to read: the status bar names it meanwhile, until the idle
+// time after the load shows the caret's place again.
+void MainWindow::ShowOpeningStatus(const std::string& path) {
+  caretStatusValid = false;
+  if (!StatusBar) return;
+  const std::string text = "Opening " + FileTitleOf(path) + "...";
+  SendMessageA(StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  UpdateWindow(StatusBar);
 }
 
 bool MainWindow::ShouldBeReadOnly(bool fileReadOnly) const {

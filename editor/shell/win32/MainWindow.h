@@ -53,6 +53,7 @@ private:
   bool PaintMinimised();
   // Status bar.
   void UpdateCaretStatus();
+  void ShowOpeningStatus(const std::string& path);
   // Menu states (MenuStates.cpp).
   void OnInitMenu(HMENU menu);
   void UpdateEditStates(HMENU menu);
