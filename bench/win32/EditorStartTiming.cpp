@@ -1,6 +1,8 @@
 // Times the real editor's start: from CreateProcess until its main window shows, with the caret
-// status "Ln 1, Col 1" and the document's caption, without a file and with a generated 100 MB
-// C++ document. Usage: editor_start_timing [Quilvane.exe]; by default the one beside this program.
+// status and the document's caption, without a file and with a generated 100 MB C++
+// document opened at its first and at its last line, and the peak working set of the editor
+// with the document. Usage: editor_start_timing [Quilvane.exe]; by default the one beside
+// this program.
 #include "bench/BenchDocument.h"
 #include "bench/BenchMeasure.h"
 #include "bench/BenchReport.h"
@@ -9,6 +11,8 @@
 #include "common/win32/FileSystem.h"
 #include "common/win32/SystemFolders.h"
 #include "common/win32/WinApi.h"
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -58,22 +62,37 @@ BOOL CALLBACK FindMain(HWND window, LPARAM data) {
   return FALSE;
 }
 
-// The main window once it shows the caption and the caret status of a loaded document.
-bool IsShown(HWND main, const std::string& caption) {
+// The main window once it shows the caption and the caret status of a loaded document,
+// which the idle time after painting sets.
+bool IsShown(HWND main, const std::string& caption, const std::string& caretStatus) {
   HWND status = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
-  return status && WindowText(status) == "Ln 1, Col 1" && WindowText(main) == caption;
+  return status && WindowText(status) == caretStatus && WindowText(main) == caption;
 }
 
 struct Run {
   double Window = -1;  // seconds from CreateProcess to the shown main window
   double Shown = -1;   // seconds from CreateProcess to the shown document
   double Closed = -1;  // seconds from WM_CLOSE to the end of the process
+  double PeakBytes = 0;  // the process's peak working set when the document showed
 };
 
+// What the editor is asked to open and what it shows once it has.
+struct Opening {
+  std::vector<std::string> Arguments;
+  std::string Caption;
+  std::string CaretStatus = "Ln 1, Col 1";
+};
+
+double PeakWorkingSet(HANDLE process) {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  return GetProcessMemoryInfo(process, &counters, sizeof counters) ? static_cast<double>(counters.PeakWorkingSetSize) : 0;
+}
+
 // One start of the program with these arguments, in its own folder.
-Run TimeStart(const std::string& program, const std::string& argument, const std::string& caption) {
+Run TimeStart(const std::string& program, const Opening& opening) {
   std::string commandLine = "\"" + program + "\"";
-  if (!argument.empty()) commandLine += " \"" + argument + "\"";
+  for (const std::string& argument : opening.Arguments) commandLine += " \"" + argument + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -90,8 +109,9 @@ Run TimeStart(const std::string& program, const std::string& argument, const std
       EnumWindows(FindMain, reinterpret_cast<LPARAM>(&search));
       if (search.Found) run.Window = Now() - start;
     }
-    if (search.Found && IsShown(search.Found, caption)) {
+    if (search.Found && IsShown(search.Found, opening.Caption, opening.CaretStatus)) {
       run.Shown = Now() - start;
+      run.PeakBytes = PeakWorkingSet(process.hProcess);
       break;
     }
     Sleep(1);
@@ -107,12 +127,13 @@ Run TimeStart(const std::string& program, const std::string& argument, const std
   return run;
 }
 
-void Report(const std::string& figure, const std::vector<Run>& runs, double budget) {
+// Prints the row and returns the median time to the shown document (-1 when it failed).
+double Report(const std::string& figure, const std::vector<Run>& runs, double budget) {
   std::vector<double> window, shown, closed;
   for (const Run& run : runs) {
     if (run.Shown < 0) {
       PrintRow(figure, "failed", "the window never showed the document", "", Mark(false));
-      return;
+      return -1;
     }
     window.push_back(run.Window * 1000);
     shown.push_back(run.Shown * 1000);
@@ -125,12 +146,20 @@ void Report(const std::string& figure, const std::vector<Run>& runs, double budg
                Format(", %.0f runs", shown.size()) +
                Format(", closing %.0f ms", Median(closed)),
            Format("budget %.0f ms (median)", budget), Mark(Median(shown) <= budget));
+  return Median(shown);
 }
 
-std::vector<Run> TimeStarts(int count, const std::string& program, const std::string& argument,
-                            const std::string& caption) {
+void ReportPeak(const std::string& figure, const std::vector<Run>& runs, double documentBytes, double budget) {
+  double peak = 0;
+  for (const Run& run : runs) peak = std::max(peak, run.PeakBytes);
+  const double ratio = peak / documentBytes;
+  PrintRow(figure, Format("%.0f MB", peak / 1e6), Format("%.2f B per document byte", ratio),
+           Format("<= %.1f B/B", budget), Mark(peak > 0 && ratio <= budget));
+}
+
+std::vector<Run> TimeStarts(int count, const std::string& program, const Opening& opening) {
   std::vector<Run> runs;
-  for (int i = 0; i < count; ++i) runs.push_back(TimeStart(program, argument, caption));
+  for (int i = 0; i < count; ++i) runs.push_back(TimeStart(program, opening));
   return runs;
 }
 
@@ -166,12 +195,26 @@ int main(int argc, char** argv) {
   const std::string savedSettings = hadSettings ? ReadWholeFile(settings) : "";
 
   const std::string document = JoinPath(folder, "Large.cpp");
-  WriteWholeFile(document, GenerateDocument(100LL * 1000 * 1000, 2500000, 7));
+  const int lines = 2500000;
+  const std::string text = GenerateDocument(100LL * 1000 * 1000, lines, 7);
+  WriteWholeFile(document, text);
+  const double bytes = static_cast<double>(text.size());
 
   // The first start fills the system's caches; it is not counted.
-  TimeStart(program, "", "Untitled.txt");
-  Report("start-up, no file", TimeStarts(StartRuns, program, "", "Untitled.txt"), 500);
-  Report("start-up, 100 MB document", TimeStarts(LargeRuns, program, document, document), 3000);
+  const Opening none{{}, "Untitled.txt"};
+  TimeStart(program, none);
+  Report("start-up, no file", TimeStarts(StartRuns, program, none), 500);
+  const std::vector<Run> first = TimeStarts(LargeRuns, program, Opening{{document}, document});
+  const double atFirst = Report("100 MB at line 1", first, 3000);
+  ReportPeak("  peak working set", first, bytes, 3.2);
+  const std::string last = std::to_string(lines);
+  const std::vector<Run> end =
+      TimeStarts(LargeRuns, program, Opening{{document, "-GL", last}, document, "Ln " + last + ", Col 1"});
+  const double atEnd = Report("100 MB at last line", end, 3000);
+  ReportPeak("  peak working set", end, bytes, 3.2);
+  if (atFirst > 0 && atEnd > 0)
+    PrintRow("last line / line 1", Format("%.2fx", atEnd / atFirst), "medians of the two rows above", "<= 1.5x",
+             Mark(atEnd <= 1.5 * atFirst));
 
   if (hadSettings)
     WriteWholeFile(settings, savedSettings);

@@ -38,13 +38,11 @@ TextBuffer::TextBuffer() {
   Starts.Insert(0, 0);
   HardLines.Insert(0, 0);
   Widths.Insert(0, -1);
-  Records.Insert(0, nullptr);
   EndStates.Insert(0, -1);
 }
 
 TextBuffer::~TextBuffer() {
-  for (int line = 0; line < Records.Length(); ++line)
-    if (LineRecord* record = Records.ValueAt(line)) record->Release();
+  for (const RecordEntry& entry : Records) entry.Record->Release();
 }
 
 char TextBuffer::CharAt(int pos) const {
@@ -100,7 +98,7 @@ void TextBuffer::InsertLines(int line, int pos, const std::string& text) {
   HardLines.AddFrom(line + 1, hard - firstHard);
   HardLines.InsertRange(line + 1, values.data(), breaks);
   Widths.InsertValue(line + 1, breaks, -1);
-  Records.InsertValue(line + 1, breaks, nullptr);
+  ShiftRecords(line + 1, breaks);
   EndStates.InsertValue(line + 1, breaks, -1);
 }
 
@@ -119,12 +117,14 @@ void TextBuffer::Delete(int pos, int length) {
 }
 
 void TextBuffer::DeleteLines(int line, int count) {
-  for (int k = line; k < line + count; ++k)
-    if (LineRecord* record = Records.ValueAt(k)) record->Release();
+  const auto first = RecordAt(line);
+  const auto last = RecordAt(line + count);
+  for (auto entry = first; entry != last; ++entry) entry->Record->Release();
+  Records.erase(first, last);
+  ShiftRecords(line + count, -count);
   Starts.DeleteRange(line, count);
   HardLines.DeleteRange(line, count);
   Widths.DeleteRange(line, count);
-  Records.DeleteRange(line, count);
   EndStates.DeleteRange(line, count);
 }
 
@@ -229,7 +229,8 @@ void TextBuffer::SetWidth(int line, int width) {
 }
 
 LineRecord* TextBuffer::Record(int line) const {
-  return line >= 0 && line < LineCount() ? Records.ValueAt(line) : nullptr;
+  const auto entry = RecordAt(line);
+  return entry != Records.end() && entry->Line == line ? entry->Record : nullptr;
 }
 
 // The new reference is taken before the old one goes, so setting a line's own record again
@@ -241,15 +242,19 @@ void TextBuffer::SetRecord(int line, LineRecord* record) {
     if (record) record->Release();
     return;
   }
-  if (LineRecord* old = Records.ValueAt(line)) old->Release();
-  Records.SetValueAt(line, record);
+  const auto entry = RecordAt(line);
+  const bool held = entry != Records.end() && entry->Line == line;
+  if (held) entry->Record->Release();
+  if (held && record) entry->Record = record;
+  else if (held) Records.erase(entry);
+  else if (record) Records.insert(entry, RecordEntry{line, record});
 }
 
 void TextBuffer::ResetLine(int line, int column) {
   if (line < 0 || line >= LineCount()) return;
   Widths.SetValueAt(line, -1);
   EndStates.SetValueAt(line, -1);
-  if (LineRecord* record = Records.ValueAt(line)) record->ResetFrom(column);
+  if (LineRecord* record = Record(line)) record->ResetFrom(column);
 }
 
 int TextBuffer::EndState(int line) const {
@@ -280,3 +285,18 @@ int TextBuffer::FirstUnknownEndState(int from, int to) {
 int TextBuffer::ClampLine(int line) const { return std::max(0, std::min(line, LineCount() - 1)); }
 
 int TextBuffer::ClampPosition(int pos) const { return std::max(0, std::min(pos, Length())); }
+
+// The first entry of a line at or after line.
+std::vector<TextBuffer::RecordEntry>::iterator TextBuffer::RecordAt(int line) {
+  return std::lower_bound(Records.begin(), Records.end(), line,
+                          [](const RecordEntry& entry, int l) { return entry.Line < l; });
+}
+
+std::vector<TextBuffer::RecordEntry>::const_iterator TextBuffer::RecordAt(int line) const {
+  return std::lower_bound(Records.begin(), Records.end(), line,
+                          [](const RecordEntry& entry, int l) { return entry.Line < l; });
+}
+
+void TextBuffer::ShiftRecords(int from, int delta) {
+  for (auto entry = RecordAt(from); entry != Records.end(); ++entry) entry->Line += delta;
+}

@@ -5,6 +5,7 @@
 #include "editor/view/StepVector.h"
 
 #include <string>
+#include <vector>
 
 class LineRecord;
 
@@ -90,8 +91,17 @@ private:
   StepVector Starts;     // first position of each display line
   StepVector HardLines;  // LFs before each display line
   SplitVector<int> Widths;
-  SplitVector<LineRecord*> Records;
   SplitVector<int> EndStates;
+  // The few lines that have a record, in line order: most lines have none, so the table
+  // costs nothing per line; an edit moves the line numbers of those below it.
+  struct RecordEntry {
+    int Line;
+    LineRecord* Record;
+  };
+  std::vector<RecordEntry> Records;
+  std::vector<RecordEntry>::iterator RecordAt(int line);
+  std::vector<RecordEntry>::const_iterator RecordAt(int line) const;
+  void ShiftRecords(int from, int delta);
 
   // --- TextBufferBulk.cpp: whole-document passes and direct access for the wrap pass ---
 public:

@@ -41,23 +41,29 @@ void TextBuffer::RemoveCarriageReturns(int count) {
   Chars.DeleteRange(length - count, count);
 }
 
-// Reads the hard numbers of the old table, so it runs before they are rewritten.
+// Reads the hard numbers of the old table, so it runs before they are rewritten. The first
+// line of hard line k becomes line k.
 void TextBuffer::KeepFirstLineOfEachHardLine() {
   const int lines = LineCount();
-  LineRecord** records = Records.RangePointer(0, lines);
+  auto continues = [this](int line) { return line > 0 && HardLines.ValueAt(line) == HardLines.ValueAt(line - 1); };
+  std::size_t keptRecords = 0;
+  for (const RecordEntry& entry : Records) {
+    if (continues(entry.Line)) {
+      entry.Record->Release();
+      continue;
+    }
+    Records[keptRecords++] = RecordEntry{HardLines.ValueAt(entry.Line), entry.Record};
+  }
+  Records.resize(keptRecords);
   int* widths = Widths.RangePointer(0, lines);
   int kept = 0;
   for (int line = 0; line < lines; ++line) {
-    const bool continues = line > 0 && HardLines.ValueAt(line) == HardLines.ValueAt(line - 1);
-    if (continues) {
-      if (records[line]) records[line]->Release();
+    if (continues(line)) {
       widths[kept - 1] = -1;
       continue;
     }
-    records[kept] = records[line];
     widths[kept++] = widths[line];
   }
-  Records.DeleteRange(kept, lines - kept);
   Widths.DeleteRange(kept, lines - kept);
   EndStates.DeleteRange(kept, lines - kept);
   ForgetEndStates(0, kept - 1);
@@ -66,7 +72,7 @@ void TextBuffer::KeepFirstLineOfEachHardLine() {
 // With no soft break left every display line is a hard line: line k starts after the k-th
 // LF and has hard number k.
 void TextBuffer::RebuildHardLineStarts() {
-  const int lines = Records.Length();
+  const int lines = Widths.Length();
   const char* text = Chars.RangePointer(0, Length());
   const char* end = text + Length();
   const char* at = text;
