@@ -1,5 +1,7 @@
 // The real editor on a large C++ document opened at its last line: the lines shown there
-// are coloured by states found from the top, through a comment opened far above them.
+// are coloured by states found from the top, through a comment opened above the page and
+// strings and line comments that hold "/*" without opening one.
+#include "editor/syntax/ColorScheme.h"
 #include "tests/shell/win32/EditorProcess.h"
 #include "tests/view/win32/Screenshot.h"
 
@@ -10,27 +12,66 @@
 
 namespace {
 
-constexpr int CodeLines = 400000;
-constexpr int CommentLines = 60;  // more than the window shows
+constexpr int CodeLines = 700000;  // about 22 MB
+// More lines than the window shows even maximised on the test desktop, so that the page
+// at the end starts inside this comment.
+constexpr int CommentAboveLines = 80;
+constexpr int KeywordLines = 5;
+constexpr int CommentBelowLines = 3;
 
-// A closed comment at the top, many lines of code, then a comment that stays open to the
-// end: the last page is comment through and through, its "int"s included.
+// A "/*" inside a line comment or a string opens nothing: were one of them taken for a
+// comment's start, everything below it would be comment.
+const char* const Code[] = {
+    "int value = count + 1;                   // the sum so far",
+    "if (value > limit) return value;",
+    "// a note, and no comment opens here: /*",
+    "const char* opening = \"/* in a string */ /*\";",
+    "for (int i = 0; i < count; ++i) total += i * 3;",
+    "{",
+    "    total = total * 3 + 7;",
+    "}",
+};
+
+// A closed comment at the top, the code, a comment opened above the last page and closed on
+// it, lines of code with a keyword each, then a comment that stays open to the last line.
 std::string LargeDocument() {
   std::string text = "/* a closed\n   comment */\n";
-  for (int line = 0; line < CodeLines; ++line) text += "int value = count + 1; // note\n";
-  text += "/* open to the end\n";
-  for (int line = 0; line < CommentLines; ++line) text += "int inside = the comment;\n";
+  for (int line = 0; line < CodeLines; ++line) (text += Code[line % (sizeof Code / sizeof *Code)]) += '\n';
+  text += "/* a comment opened above the page\n";
+  for (int line = 0; line < CommentAboveLines; ++line) text += "   the comment goes on here\n";
+  text += "   and ends here */\n";
+  for (int line = 0; line < KeywordLines; ++line) text += "int total = count + 1;\n";
+  text += "/* opened near the end, open to the last line\n";
+  for (int line = 0; line < CommentBelowLines; ++line) text += "   int inside = the comment;\n";
   return text + "int last;";
 }
 
 int LineCount(const std::string& text) { return static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1; }
 
-bool IsGreen(COLORREF c) { return GetGValue(c) > GetRValue(c) + 40 && GetGValue(c) > GetBValue(c) + 40; }
-bool IsBlue(COLORREF c) { return GetBValue(c) > GetRValue(c) + 60 && GetBValue(c) > GetGValue(c) + 60; }
+// The text lines of an area, top to bottom, as bands of pixel rows holding either colour:
+// 'c' for a line in the comment colour only, 'k' in the keyword colour only (with plain
+// text and symbols beside it), 'm' for both.
+std::string LineKinds(const Image& shot, const RECT& area, COLORREF comment, COLORREF keyword) {
+  std::string kinds;
+  bool inLine = false;
+  for (int y = area.top; y < area.bottom; ++y) {
+    const int comments = shot.Count(area.left, y, area.right, y + 1, comment);
+    const int keywords = shot.Count(area.left, y, area.right, y + 1, keyword);
+    if (comments == 0 && keywords == 0) {
+      inLine = false;
+      continue;
+    }
+    const char kind = keywords == 0 ? 'c' : comments == 0 ? 'k' : 'm';
+    if (!inLine) kinds += kind;
+    else if (kinds.back() != kind) kinds.back() = 'm';
+    inLine = true;
+  }
+  return kinds;
+}
 
 }  // namespace
 
-TEST(LargeDocumentTest, OpenedAtItsLastLineItShowsTheCommentColoursFoundFromTheTop) {
+TEST(LargeDocumentTest, OpenedAtItsLastLineItShowsTheColoursOfStatesFoundFromTheTop) {
   EditorProcess editor;
   const std::string text = LargeDocument();
   const int lines = LineCount(text);
@@ -43,17 +84,26 @@ TEST(LargeDocumentTest, OpenedAtItsLastLineItShowsTheCommentColoursFoundFromTheT
   RedrawWindow(editor.MainWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Sleep(500);  // the other process paints in its own time
 
-  RECT frame, view;
+  RECT frame;
   GetWindowRect(editor.MainWindow(), &frame);
-  GetWindowRect(editor.View(), &view);
   const Image shot = CaptureScreenArea(frame);
   EXPECT_FALSE(SaveScreenshot(shot, "QuilvaneLargeDocumentEnd.png").empty());
-  int green = 0, blue = 0;
-  for (int y = view.top - frame.top; y < view.bottom - frame.top; ++y)
-    for (int x = view.left - frame.left; x < view.right - frame.left; ++x) {
-      green += IsGreen(shot.At(x, y));
-      blue += IsBlue(shot.At(x, y));
-    }
-  EXPECT_GT(green, 500);  // every shown line is comment, in the scheme's comment colour
-  EXPECT_EQ(blue, 0);     // so no keyword is coloured as one
+  // The text area: the view's client area (no frame, gutter or scroll bars) in the shot.
+  RECT textArea;
+  GetClientRect(editor.View(), &textArea);
+  POINT origin{0, 0};
+  ClientToScreen(editor.View(), &origin);
+  OffsetRect(&textArea, origin.x - frame.left, origin.y - frame.top);
+
+  // The test's settings are those of a first run: the first of the default schemes.
+  ColorSchemeList schemes;
+  schemes.AddDefaultSchemes();
+  ASSERT_NE(schemes.Current(), nullptr);
+  const std::string kinds =
+      LineKinds(shot, textArea, schemes.Current()->Colors[Comment], schemes.Current()->Colors[Keyword]);
+  // From the bottom: the last line, the open comment's lines and its "/*" line; the lines of
+  // code; then, up to the top of the page, the comment opened above it and its "*/" line.
+  const std::string end = std::string(KeywordLines, 'k') + std::string(CommentBelowLines + 2, 'c');
+  ASSERT_GT(kinds.size(), end.size() + 2) << kinds;
+  EXPECT_EQ(kinds, std::string(kinds.size() - end.size(), 'c') + end);
 }
