@@ -151,7 +151,6 @@ bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
     try {
       text = ReadTextFile(path, true, &heldNulByte);
     } catch (const FileError& error) {
-      caretStatusValid = false;
       if (!quiet) ShowFileError(error, true);
       return false;
     }
@@ -177,11 +176,11 @@ bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
 }
 
 // A large file takes a while to read: the status bar names it meanwhile, until the idle
-// time after the load shows the caret's place again.
+// time after the load, or after the report of a failed read, shows the caret's place again.
 void MainWindow::ShowOpeningStatus(const std::string& path) {
   caretStatusValid = false;
   if (!StatusBar) return;
-  const std::string text = "Opening " + FileTitleOf(path) + "...";
+  const std::string text = "Opening " + FileNameOf(path) + "...";
   SendMessageA(StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
   UpdateWindow(StatusBar);
 }

@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -71,14 +72,16 @@ protected:
   MainWindow Window{Options, Settings};
 };
 
-// Answers the message box with this caption, once it shows, with a button.
+// Answers the message box with this caption, once it shows, with a button; whileShown runs
+// first, with the box on screen.
 class BoxAnswer {
 public:
-  BoxAnswer(const char* caption, int button)
-      : Thread([this, caption, button] {
+  BoxAnswer(const char* caption, int button, std::function<void()> whileShown = [] {})
+      : Thread([this, caption, button, whileShown] {
           HWND box = nullptr;
           while (!(box = FindWindowA("#32770", caption))) Sleep(20);
           Text = EditorProcess::MessageBoxText(box);
+          whileShown();
           EditorProcess::Press(box, button);
         }) {}
   ~BoxAnswer() {
@@ -122,6 +125,26 @@ TEST_F(DropTest, AModifiedDocumentIsSavedOnYesBeforeTheDroppedFileOpens) {
   answer.AnsweredText();
   EXPECT_EQ(Caption(), Scratch.Path("second.txt"));
   EXPECT_EQ(Scratch.ReadBytes("first.txt"), "xfirst\r\n");
+}
+
+// The status bar names the file while it is read; a read that fails is reported and leaves
+// the document as it was, and the caret's place shows again.
+TEST_F(DropTest, AFileThatCannotBeReadIsReportedAndTheOpenDocumentStays) {
+  Pump();
+  HWND status = FindWindowExA(Window.Window(), nullptr, STATUSCLASSNAMEA, nullptr);
+  ASSERT_EQ(WindowText(status), "Ln 1, Col 1");
+  const std::string locked = Scratch.Path("second.txt");
+  HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  std::string statusDuringReport;
+  BoxAnswer answer("Error", IDOK, [&] { statusDuringReport = WindowText(status); });
+  Drop({locked});
+  EXPECT_EQ(answer.AnsweredText(), "Unable to read from " + locked + ", it is opened by someone else.");
+  CloseHandle(holder);
+  EXPECT_EQ(statusDuringReport, "Opening second.txt...");
+  EXPECT_EQ(Caption(), Scratch.Path("first.txt"));
+  EXPECT_EQ(WindowText(ViewWindow()), "first\n");
+  EXPECT_EQ(WindowText(status), "Ln 1, Col 1");
 }
 
 // Such a path cannot be a file that the platform opens; cutting it would open another one.
