@@ -3,6 +3,7 @@
 #include "editor/dialogs/win32/AboutBox.h"
 
 #include "common/Constants.h"
+#include "common/win32/OwnerCentring.h"
 #include "editor/resources/resource.h"
 
 #include <richedit.h>
@@ -51,6 +52,7 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
   switch (message) {
   case WM_INITDIALOG:
     FillField(GetDlgItem(dialog, IDC_ABOUT_TEXT));
+    CentreOnOwner(dialog);
     // Focus on the field would select all of its text, as it does for any edit control.
     SetFocus(GetDlgItem(dialog, IDOK));
     return FALSE;

@@ -3,6 +3,7 @@
 #include "editor/dialogs/win32/HotkeysEditor.h"
 
 #include "common/win32/KeyNames.h"
+#include "common/win32/OwnerCentring.h"
 #include "editor/dialogs/HotkeyItems.h"
 #include "editor/dialogs/MenuListing.h"
 #include "editor/dialogs/win32/HotkeyControl.h"
@@ -64,7 +65,7 @@ bool HotkeysEditor::ApplyHotkey() {
     if (other != NoItem && other != selected) {
       const std::string text =
           "This hotkey conflicts with the hotkey for '" + Listing.Items[static_cast<size_t>(other)].Path + "'.";
-      MessageBoxA(Dialog, text.c_str(), "Error", MB_OK | MB_ICONERROR);
+      MessageBoxOver(Dialog, text, "Error", MB_OK | MB_ICONERROR);
       SelectListBoxLine(Dialog, IDC_MENU_ITEMS, Current);
       return false;
     }

@@ -3,6 +3,7 @@
 
 #include "common/FileError.h"
 #include "common/SettingsFile.h"
+#include "common/win32/OwnerCentring.h"
 #include "common/win32/ProductLocations.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/AppSettings.h"
@@ -371,7 +372,7 @@ void LanguagesPage::ShowFailure(int language, int element, const std::string& me
   SelectLanguage(language);
   SelectElement(element);
   filling = wasFilling;
-  if (!message.empty()) MessageBoxA(Handle, message.c_str(), "Error", MB_OK | MB_ICONERROR);
+  if (!message.empty()) MessageBoxOver(Handle, message, "Error", MB_OK | MB_ICONERROR);
 }
 
 // Every definition is written; an old file goes only once its replacement is on disk.
@@ -386,7 +387,7 @@ void LanguagesPage::WriteLanguageFiles(const LanguageList& replaced) {
       file.Save();
     } catch (const FileError& error) {
       written = false;
-      MessageBoxA(Handle, FileErrorMessage(error, FileAccess::Write).c_str(), "Error", MB_OK | MB_ICONERROR);
+      MessageBoxOver(Handle, FileErrorMessage(error, FileAccess::Write), "Error", MB_OK | MB_ICONERROR);
     }
   }
   if (!written) return;

@@ -3,6 +3,7 @@
 #include "editor/dialogs/win32/ToolsEditor.h"
 
 #include "common/win32/FileSystem.h"
+#include "common/win32/OwnerCentring.h"
 #include "editor/dialogs/MnemonicCheck.h"
 #include "editor/dialogs/ToolFields.h"
 #include "editor/dialogs/ToolHotkeyConflicts.h"
@@ -95,7 +96,7 @@ bool ToolsEditor::StoreCurrentTool() {
   if (Current == NoTool) return true;
   const ToolStoreResult result = StoreToolFields(ReadFields(), Tools[static_cast<size_t>(Current)]);
   if (result.Error == ToolFieldError::None) return true;
-  MessageBoxA(Dialog, result.Message.c_str(), "Error", MB_OK | MB_ICONERROR);
+  MessageBoxOver(Dialog, result.Message, "Error", MB_OK | MB_ICONERROR);
   SetFocus(GetDlgItem(Dialog, result.Error == ToolFieldError::Extensions ? IDC_TOOL_EXTENSIONS : IDC_TOOL_COMMAND));
   return false;
 }
@@ -199,7 +200,7 @@ void ToolsEditor::Browse() {
 
 void ToolsEditor::CheckMnemonicsCommand() {
   const MnemonicReport report = CheckMnemonics(ListBoxLines(Dialog, IDC_MENU_ITEMS));
-  MessageBoxA(Dialog, report.Message.c_str(), "Check Mnemonics",
+  MessageBoxOver(Dialog, report.Message, "Check Mnemonics",
               MB_OK | (report.Duplicate ? MB_ICONWARNING : MB_ICONINFORMATION));
 }
 
@@ -208,7 +209,7 @@ void ToolsEditor::CheckHotkeyCommand() {
   int modifiers = 0;
   GetHotkeyControl(Dialog, IDC_HOTKEY, key, modifiers);
   const HotkeyCheck check = CheckToolHotkey(Tools, Current, key, modifiers, Settings.Hotkeys);
-  MessageBoxA(Dialog, check.Message.c_str(), "Check Hotkey for Conflicts",
+  MessageBoxOver(Dialog, check.Message, "Check Hotkey for Conflicts",
               MB_OK | (check.Conflict ? MB_ICONWARNING : MB_ICONINFORMATION));
 }
 
@@ -216,7 +217,7 @@ void ToolsEditor::Confirm() {
   if (!StoreCurrentTool()) return;
   const int conflict = FindConflictingTool(Tools, Settings.Hotkeys);
   if (conflict != NoTool &&
-      MessageBoxA(Dialog, ConflictQuestion, "Hotkey Conflicts Found", MB_YESNO | MB_ICONWARNING) == IDYES) {
+      MessageBoxOver(Dialog, ConflictQuestion, "Hotkey Conflicts Found", MB_YESNO | MB_ICONWARNING) == IDYES) {
     SelectTool(conflict, true);
     return;
   }

@@ -1,5 +1,6 @@
 // The main window in the clipboard-viewer chain: the clipboard part of the status bar,
 // Last Clipboard and Switch Clipboard.
+#include "common/win32/OwnerCentring.h"
 #include "editor/shell/AppSettings.h"
 #include "editor/shell/SwitchClipboard.h"
 #include "editor/shell/win32/MainWindow.h"
@@ -49,7 +50,7 @@ void MainWindow::LastClipboard() {
 void MainWindow::SwitchClipboard(HWND owner) {
   WindowsClipboard clipboard(Handle);
   ::SwitchClipboard(clipboard, Settings.alternateClipboard, [owner] {
-    return MessageBoxA(owner, SwitchClipboardWarning().c_str(), "Warning", MB_YESNO | MB_ICONWARNING) == IDYES;
+    return MessageBoxOver(owner, SwitchClipboardWarning(), "Warning", MB_YESNO | MB_ICONWARNING) == IDYES;
   });
 }
 

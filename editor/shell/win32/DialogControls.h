@@ -1,6 +1,7 @@
 // Reading and setting the controls of the editor's dialogs by id.
 #pragma once
 
+#include "common/win32/OwnerCentring.h"
 #include "common/win32/WinApi.h"
 
 #include <string>
@@ -34,12 +35,14 @@ template <class Ids> void ShowControls(HWND dialog, const Ids& ids, bool show) {
 PROPSHEETPAGEA SheetPage(HINSTANCE instance, int templateId, DLGPROC procedure, void* object);
 
 // The procedure of a modal dialog that an object runs: the object comes as WM_INITDIALOG's
-// lParam, gets Start(dialog), then every later message through Handle(message, wParam).
+// lParam, gets Start(dialog), then every later message through Handle(message, wParam). The
+// dialog opens centred over its owner.
 template <class Object>
 INT_PTR CALLBACK ObjectDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     reinterpret_cast<Object*>(lParam)->Start(dialog);
+    CentreOnOwner(dialog);
     return TRUE;
   }
   auto* object = reinterpret_cast<Object*>(GetWindowLongPtrA(dialog, DWLP_USER));

@@ -3,6 +3,7 @@
 #include "editor/shell/win32/EditorOptionsDialog.h"
 
 #include "common/Paths.h"
+#include "common/win32/OwnerCentring.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/AppSettings.h"
 #include "editor/shell/CommandLineOptions.h"
@@ -44,7 +45,7 @@ bool Store(HWND dialog, AppSettings& settings) {
   std::string extension = ControlText(dialog, IDC_DEFAULT_EXTENTION);
   extension.erase(std::remove(extension.begin(), extension.end(), '.'), extension.end());
   if (!IsValidExtension(extension)) {
-    MessageBoxA(dialog, InvalidExtensionMessage(extension).c_str(), "Error", MB_OK | MB_ICONERROR);
+    MessageBoxOver(dialog, InvalidExtensionMessage(extension), "Error", MB_OK | MB_ICONERROR);
     SetFocus(GetDlgItem(dialog, IDC_DEFAULT_EXTENTION));
     return false;
   }
@@ -75,6 +76,7 @@ INT_PTR CALLBACK EditorOptionsProc(HWND dialog, UINT message, WPARAM wParam, LPA
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     Fill(dialog, *reinterpret_cast<AppSettings*>(lParam));
     UpdatePreview(dialog);
+    CentreOnOwner(dialog);
     return TRUE;
   case WM_COMMAND:
     switch (LOWORD(wParam)) {

@@ -3,6 +3,7 @@
 #include "editor/shell/win32/ExecuteTool.h"
 
 #include "common/win32/FileSystem.h"
+#include "common/win32/OwnerCentring.h"
 #include "common/win32/SystemErrorText.h"
 #include "editor/shell/FilterRules.h"
 #include "editor/shell/ToolErrorMessage.h"
@@ -79,6 +80,6 @@ bool ExecuteTool(const ToolCommand& tool, const std::string& documentPath, HWND 
   std::string error;
   if (tool.IsFilter ? RunFilter(launch, text, error) : RunProgram(launch, error)) return true;
   const std::string command = ExpandToolMacros(context, documentPath, tool.Command, false);
-  MessageBoxA(owner, ToolErrorMessage(command, error).c_str(), "Error", MB_OK | MB_ICONERROR);
+  MessageBoxOver(owner, ToolErrorMessage(command, error), "Error", MB_OK | MB_ICONERROR);
   return false;
 }

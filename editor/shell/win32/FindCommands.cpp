@@ -8,6 +8,7 @@
 #include "editor/shell/win32/MainWindow.h"
 
 #include "common/LineEnds.h"
+#include "common/win32/OwnerCentring.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ public:
   WindowSearchFeedback(const FindReplaceDialog& dialog, HWND main) : Dialog(dialog), Main(main) {}
 
   void ShowInformation(const std::string& text, const char* caption) override {
-    MessageBoxA(Dialog.IsShown() ? Dialog.Window() : Main, text.c_str(), caption, MB_OK | MB_ICONINFORMATION);
+    MessageBoxOver(Dialog.IsShown() ? Dialog.Window() : Main, text, caption, MB_OK | MB_ICONINFORMATION);
   }
   void BeginWait() override { Saved = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514))); }
   void EndWait() override { SetCursor(Saved); }

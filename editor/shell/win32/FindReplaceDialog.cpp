@@ -1,6 +1,7 @@
 // The Find and Replace dialog: its two layouts, its button rules, the request it builds on
 // every button press and the one hotkey it takes over from the main window.
 #include "editor/shell/win32/DialogControls.h"
+#include "common/win32/OwnerCentring.h"
 #include "editor/shell/win32/FindReplaceDialog.h"
 
 #include "common/HotkeyTable.h"
@@ -151,6 +152,9 @@ void FindReplaceDialog::Initialise() {
   SetDlgItemTextA(Handle, IDC_FIND_TEXT, initialText.c_str());
   SendDlgItemMessageA(Handle, IDC_FIND_TEXT, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
   UpdateButtons();
+  // Opened over the text's window, not at the screen's corner; a match it then covers
+  // moves it away.
+  CentreOnOwner(Handle);
 }
 
 void FindReplaceDialog::ApplyFindModeLayout() {

@@ -2,6 +2,7 @@
 // number is refused with a message while the dialog stays open.
 #include "editor/shell/win32/GotoDialog.h"
 
+#include "common/win32/OwnerCentring.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/GotoLine.h"
 
@@ -29,12 +30,13 @@ void Initialise(HWND dialog, const GotoState& state) {
   std::snprintf(label, sizeof label, format, state.DisplayLines);
   SetDlgItemTextA(dialog, IDC_GOTO_LABEL, label);
   EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
+  CentreOnOwner(dialog);
 }
 
 void Accept(HWND dialog, GotoState& state) {
   const std::string field = FieldText(dialog);
   if (!ParseGotoLine(field, state.Number)) {
-    MessageBoxA(dialog, InvalidLineNumberMessage(field).c_str(), "Error", MB_OK | MB_ICONERROR);
+    MessageBoxOver(dialog, InvalidLineNumberMessage(field), "Error", MB_OK | MB_ICONERROR);
     HWND control = GetDlgItem(dialog, IDC_GOTO_LINE);
     SetFocus(control);
     SendMessageA(control, EM_SETSEL, 0, -1);

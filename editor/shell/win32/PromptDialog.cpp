@@ -1,6 +1,7 @@
 // The Prompt dialog: a label, an empty field and OK/Cancel.
 #include "editor/shell/win32/PromptDialog.h"
 
+#include "common/win32/OwnerCentring.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/PromptLabel.h"
 #include "editor/shell/win32/DialogControls.h"
@@ -17,6 +18,7 @@ INT_PTR CALLBACK PromptProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     const auto* state = reinterpret_cast<PromptState*>(lParam);
     SetDlgItemTextA(dialog, IDC_PROMPT_MESSAGE, PromptLabel(state->Message).c_str());
+    CentreOnOwner(dialog);
     return TRUE;  // the field, first in the tab order, takes the focus
   }
   auto* state = reinterpret_cast<PromptState*>(GetWindowLongPtrA(dialog, DWLP_USER));
