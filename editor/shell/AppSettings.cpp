@@ -8,6 +8,7 @@
 #include "common/StringList.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/ErrorReporter.h"
+#include "editor/shell/SettingsBackup.h"
 #include "editor/shell/LanguageFiles.h"
 #include "editor/shell/OpenFilter.h"
 #include "editor/shell/SettingsPlatform.h"
@@ -126,7 +127,8 @@ void AppSettings::Load() {
       ApplyAdditions(file.GetVersion(), file.GetVersion() < 3);
     }
   } catch (const Exception& error) {
-    Reporter.ShowError(error.Code == 1 ? NewerFileMessage() : error.GetMessageText());
+    const std::string message = error.Code == 1 ? NewerFileMessage() : error.GetMessageText();
+    Reporter.ShowError(message + KeepBackup(Platform, Path));
     // Run as on a first run, plus what was read before the fault.
     ApplyAdditions(1, Schemes.Schemes.empty());
   } catch (const FileError&) {

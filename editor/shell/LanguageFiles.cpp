@@ -7,6 +7,7 @@
 #include "common/Paths.h"
 #include "common/SettingsFile.h"
 #include "editor/shell/ErrorReporter.h"
+#include "editor/shell/SettingsBackup.h"
 #include "editor/shell/SettingsPlatform.h"
 #include "editor/syntax/LanguageDef.h"
 
@@ -48,7 +49,8 @@ void LoadLanguageFiles(LanguageList& languages, const CommonFolders& folders,
       RefPtr<LanguageDef> language = LoadLanguageFile(path);
       if (!languages.FindByName(language->Name)) languages.Languages.push_back(language);
     } catch (const Exception& error) {
-      reporter.ShowError(error.Code == 1 ? NewerLanguageFileMessage(path) : error.GetMessageText());
+      const std::string message = error.Code == 1 ? NewerLanguageFileMessage(path) : error.GetMessageText();
+      reporter.ShowError(message + KeepBackup(platform, path));
       return;
     } catch (const FileError& error) {
       reporter.ShowFileError(error);

@@ -16,6 +16,8 @@ public:
   virtual bool FindOnSearchPath(std::string& name) = 0;
   // The full paths of the files matching a wildcard pattern, in the platform's order.
   virtual std::vector<std::string> ListFiles(const std::string& pattern) = 0;
+  // Copies a file over any file of the destination's name; false when it cannot.
+  virtual bool CopyReplacing(const std::string& from, const std::string& to) = 0;
   // The screen's vertical pixels per inch, which turns the default font's points into pixels.
   virtual int ScreenPixelsPerInch() = 0;
 };

@@ -302,13 +302,17 @@ TEST_F(AppSettingsTest, AVersionOneFileGainsToggleCaseAndTheCharacterMap) {
   EXPECT_FALSE(loaded.ShowLineNumbers);
 }
 
-TEST_F(AppSettingsTest, ANewerFileIsReportedAndTheProgramRunsAsOnAFirstRun) {
-  LoadText(CrLf("Version=11\n\nDefaultExtention=pas\n"));
+TEST_F(AppSettingsTest, ANewerFileIsReportedKeptAsACopyAndTheProgramRunsAsOnAFirstRun) {
+  const std::string newer = CrLf("Version=11\n\nDefaultExtention=pas\n");
+  Scene.Scratch.WriteBytes("Quilvane.ini.bak", "an older backup");
+  LoadText(newer);
   EXPECT_EQ(Scene.Reporter.Errors,
             (Strings{"The version of file '" + Scene.SettingsPath() +
                      "' is newer than the version of Quilvane. Quilvane.ini will be overwritten. You should "
-                     "back up Quilvane.ini now if you don't want to lose your configuration data."}));
+                     "back up Quilvane.ini now if you don't want to lose your configuration data.\n\nA copy was "
+                     "kept as '" + Scene.SettingsPath() + ".bak'."}));
   EXPECT_EQ(SavedText(), CrLf(FirstRunText));
+  EXPECT_EQ(Scene.Scratch.ReadBytes("Quilvane.ini.bak"), newer);
 }
 
 TEST_F(AppSettingsTest, ADamagedToolListKeepsWhatCameBeforeAndGetsTheFirstRunTools) {
@@ -320,7 +324,8 @@ TEST_F(AppSettingsTest, ADamagedToolListKeepsWhatCameBeforeAndGetsTheFirstRunToo
   EXPECT_EQ(Scene.Reporter.Errors,
             (Strings{"Could not find field 'CommandsCount' when loading file '" + Scene.SettingsPath() +
                      "'. The file may be corrupted. You should either replace the file with a valid copy or "
-                     "delete the file from disk."}));
+                     "delete the file from disk.\n\nA copy was kept as '" + Scene.SettingsPath() + ".bak'."}));
+  EXPECT_EQ(Scene.Scratch.ReadBytes("Quilvane.ini.bak"), text);
   EXPECT_EQ(loaded.TabWidth, 8);
   EXPECT_EQ(SchemeNames(), (Strings{"Ocean", "Forest", "Space", ""}));
   EXPECT_EQ(HotkeyIndex('Q', AltModifier | ShiftModifier, ID_FILE_EXIT), 26);
@@ -383,3 +388,12 @@ TEST_F(AppSettingsTest, LoadingAlsoLoadsTheLanguageFiles) {
 }
 
 }  // namespace
+
+TEST_F(AppSettingsTest, ADamagedFileThatCannotBeCopiedSaysSo) {
+  std::filesystem::create_directory(Scene.Scratch.Path("Quilvane.ini.bak"));
+  LoadText(CrLf("Version=10\n\nDefaultExtension=txt\n"));
+  ASSERT_EQ(Scene.Reporter.Errors.size(), 1u);
+  const std::string& message = Scene.Reporter.Errors[0];
+  EXPECT_EQ(message.substr(message.find("\n\n")),
+            "\n\nNo copy could be kept as '" + Scene.SettingsPath() + ".bak'; the file will be overwritten.");
+}

@@ -70,7 +70,8 @@ TEST_F(LanguageFilesTest, ADamagedFileStopsTheLoadingWithItsMessage) {
   EXPECT_EQ(Scene.Reporter.Errors,
             (Strings{"Could not find field '' when loading file '" + path +
                      "'. The file may be corrupted. You should either replace the file with a valid copy or "
-                     "delete the file from disk."}));
+                     "delete the file from disk.\n\nA copy was kept as '" + path + ".bak'."}));
+  EXPECT_EQ(Scene.Scratch.ReadBytes("shared\\Languages\\b.lang.bak"), "Version=10\r\n\r\nExtensionsCount=1\r\n");
 }
 
 TEST_F(LanguageFilesTest, ANewerFileNamesItselfAndStopsTheLoading) {
@@ -82,7 +83,7 @@ TEST_F(LanguageFilesTest, ANewerFileNamesItselfAndStopsTheLoading) {
   EXPECT_EQ(Scene.Reporter.Errors,
             (Strings{"The version of file '" + Scene.Folders.ExeDir +
                      "b.lang' is newer than the version of Quilvane. Quilvane could not load one or more "
-                     "language files."}));
+                     "language files.\n\nA copy was kept as '" + Scene.Folders.ExeDir + "b.lang.bak'."}));
 }
 
 TEST_F(LanguageFilesTest, OlderFilesLoadToo) {

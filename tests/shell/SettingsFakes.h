@@ -57,6 +57,13 @@ public:
     std::sort(found.begin(), found.end());
     return found;
   }
+  bool CopyReplacing(const std::string& from, const std::string& to) override {
+    // Removed first: overwrite_existing is not honoured by every standard library.
+    std::error_code failed;
+    if (std::filesystem::is_regular_file(to)) std::filesystem::remove(to, failed);
+    std::filesystem::copy_file(from, to, failed);
+    return !failed;
+  }
   int ScreenPixelsPerInch() override { return PixelsPerInch; }
 
   std::set<std::string> PretendedFiles;

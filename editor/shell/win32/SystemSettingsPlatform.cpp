@@ -22,6 +22,10 @@ std::vector<std::string> SystemSettingsPlatform::ListFiles(const std::string& pa
   return files;
 }
 
+bool SystemSettingsPlatform::CopyReplacing(const std::string& from, const std::string& to) {
+  return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
+}
+
 int SystemSettingsPlatform::ScreenPixelsPerInch() {
   HDC screen = GetDC(nullptr);
   const int pixels = GetDeviceCaps(screen, LOGPIXELSY);

@@ -9,5 +9,6 @@ public:
   std::string ExpandEnvironment(const std::string& text) override;
   bool FindOnSearchPath(std::string& name) override;
   std::vector<std::string> ListFiles(const std::string& pattern) override;
+  bool CopyReplacing(const std::string& from, const std::string& to) override;
   int ScreenPixelsPerInch() override;
 };

@@ -153,8 +153,9 @@ TEST(SettingsRunTest, TheNextRunReadsValuesFromBeforeAndAfterTheToolsBack) {
   EXPECT_EQ(Written(editor.Folder().ReadBytes(SettingsName)), settings);
 }
 
-TEST(SettingsRunTest, ANewerFileIsReportedThenOverwrittenWithTheDefaultsAtExit) {
+TEST(SettingsRunTest, ANewerFileIsReportedKeptAsACopyThenOverwrittenWithTheDefaultsAtExit) {
   EditorProcess editor;
+  editor.Folder().WriteBytes("Quilvane.ini.bak", "an older backup");
   std::string settings = Changed(WithCrLf(FirstRunText), "Version=10", "Version=11");
   settings = Changed(settings, "TabWidth=4", "TabWidth=8");
   editor.Folder().WriteBytes(SettingsName, settings);
@@ -163,7 +164,9 @@ TEST(SettingsRunTest, ANewerFileIsReportedThenOverwrittenWithTheDefaultsAtExit) 
   EXPECT_EQ(AnswerError(editor),
             "The version of file '" + path +
                 "' is newer than the version of Quilvane. Quilvane.ini will be overwritten. You should back up "
-                "Quilvane.ini now if you don't want to lose your configuration data.");
+                "Quilvane.ini now if you don't want to lose your configuration data.\n\nA copy was kept as '" +
+                path + ".bak'.");
+  EXPECT_EQ(editor.Folder().ReadBytes("Quilvane.ini.bak"), settings);
   ASSERT_TRUE(editor.WaitForMainWindow());
   EditorProcess::WaitUntil([&] { return editor.StatusText() == "Ln 1, Col 1"; });
   EXPECT_EQ(editor.Caption(), "Untitled.txt");
@@ -185,6 +188,7 @@ TEST(SettingsRunTest, AFileCutInTheToolsKeepsWhatWasReadAndGetsTheRestAtExit) {
   const std::string message = AnswerError(editor);
   EXPECT_EQ(message.rfind("Could not find field 'Arguments'", 0), 0u) << message;
   EXPECT_NE(message.find(editor.Path(SettingsName)), std::string::npos) << message;
+  EXPECT_EQ(message.substr(message.find("\n\n")), "\n\nA copy was kept as '" + editor.Path("Quilvane.ini.bak") + "'.");
   ASSERT_TRUE(editor.WaitForMainWindow());
   EditorProcess::WaitUntil([&] { return editor.StatusText() == "Ln 1, Col 1"; });
   EXPECT_EQ(editor.Caption(), "Untitled.cpp");
@@ -204,7 +208,23 @@ TEST(SettingsRunTest, AFileCutInTheToolsKeepsWhatWasReadAndGetsTheRestAtExit) {
   EXPECT_NE(written.find("MenuItemName=&Windows Explorer\r\nCommand=explorer.exe\r\nArguments=\"%FilePath%\"\r\n"
                          "InitDir=%FileDir%\r\nSaveFileBeforeExecuting=True\r\n"),
             std::string::npos);
+  // What the user had is in the copy, byte for byte, after the run wrote the file anew.
+  EXPECT_EQ(editor.Folder().ReadBytes("Quilvane.ini.bak"), settings);
   const std::string tail = "\r\nAllowEscapedChars=True\r\nCloseDialogOnFind=True\r\n\r\nShowLineNumbers=False\r\n"
                            "TabInsertsSpaces=False\r\nShowWhitespace=False\r\nWordWrap=False\r\n";
   EXPECT_EQ(written.substr(written.size() - tail.size()), tail);
+}
+
+TEST(SettingsRunTest, ADamagedLanguageFileBesideTheProgramIsKeptAsACopy) {
+  EditorProcess editor;
+  const std::string damaged = "Version=10\r\n\r\nName=Mine\r\nExtensionsCount=1\r\n";
+  editor.Folder().WriteBytes("Mine.lang", damaged);
+  editor.Start({});
+  const std::string message = AnswerError(editor);
+  EXPECT_EQ(message.rfind("Could not find field", 0), 0u) << message;
+  EXPECT_EQ(message.substr(message.find("\n\n")), "\n\nA copy was kept as '" + editor.Path("Mine.lang.bak") + "'.");
+  ASSERT_TRUE(editor.WaitForMainWindow());
+  CloseAndWait(editor);
+  EXPECT_EQ(editor.Folder().ReadBytes("Mine.lang.bak"), damaged);
+  EXPECT_EQ(editor.Folder().ReadBytes("Mine.lang"), damaged);
 }
