@@ -79,7 +79,7 @@ TEST(ShippedLanguages, EachExtensionFindsItsLanguage) {
       {"xhtml", "HTML"},   {"xml", "XML"},      {"svg", "XML"},      {"xsl", "XML"},     {"css", "CSS"},
       {"sql", "SQL"},      {"pas", "Pascal"},   {"pp", "Pascal"},    {"dpr", "Pascal"},  {"lpr", "Pascal"},
       {"inc", "Pascal"},   {"bat", "Batch"},    {"cmd", "Batch"},    {"ini", "INI"},     {"inf", "INI"},
-      {"cfg", "INI"},      {"mak", "Makefile"}, {"mk", "Makefile"},  {"php", "PHP"},     {"sh", "Shell"},
+      {"cfg", "INI"},      {"mak", "Makefile"}, {"mk", "Makefile"},  {"", "Makefile"},  {"php", "PHP"},     {"sh", "Shell"},
       {"bash", "Shell"},   {"txt", "Plain Text"}};
   LanguageList list;
   for (const auto& entry : Shipped()) list.Languages.push_back(entry.second);
