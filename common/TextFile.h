@@ -10,6 +10,8 @@
 std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte = nullptr);
 
 // Replaces the file's content with text in one piece. The text goes to a temporary file
-// beside it first, so a failed write leaves the old file as it was; an existing file keeps
-// its attributes (a hidden file stays hidden). A read-only file is refused.
+// beside it first, so a failed or interrupted write leaves the old file as it was. On Windows
+// that file is named after the file (SaveTemporaryPath), so the next write removes one that a
+// killed write left behind. An existing file keeps its attributes (a hidden file stays
+// hidden). A read-only file is refused.
 void WriteTextFile(const std::string& path, const std::string& text);

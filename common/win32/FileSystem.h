@@ -10,8 +10,26 @@ std::string ExpandEnvironment(const std::string& text);
 // The path names an existing file or folder.
 bool FileExists(const std::string& path);
 bool IsReadOnly(const std::string& path);
-// The time of the last write as a 64-bit file time; 0 when the file cannot be asked.
-uint64_t GetFileWriteTime(const std::string& path);
+// The path names an existing folder.
+bool IsFolder(const std::string& path);
+
+// What tells that another program wrote a file: the time of the last write (a 64-bit file
+// time) and the size. A copy put back with an older time, or a file written within the
+// time's granularity, still shows as a change.
+struct FileStamp {
+  uint64_t WriteTime = 0;
+  uint64_t Size = 0;
+};
+inline bool operator==(const FileStamp& a, const FileStamp& b) { return a.WriteTime == b.WriteTime && a.Size == b.Size; }
+inline bool operator!=(const FileStamp& a, const FileStamp& b) { return !(a == b); }
+// All zero when the file cannot be asked.
+FileStamp GetFileStamp(const std::string& path);
+
+// The temporary file that a write of path goes through: hidden beside it and named after it
+// ("notes.txt.qlvsave.tmp"), so that each document has one and the next write replaces one
+// that an interrupted write left behind. A name that would exceed the platform's limits is
+// cut and made unique by a hash of the whole name; empty when even that does not fit.
+std::string SaveTemporaryPath(const std::string& path);
 // Looks name up as the platform looks up programs; when found, name becomes the full path.
 bool FindOnSearchPath(std::string& name);
 // Creates every missing folder along path; true when the whole path exists as a folder.

@@ -3,6 +3,7 @@
 
 #include "common/FileError.h"
 #include "common/LineEnds.h"
+#include "common/win32/FileSystem.h"
 #include "common/win32/WinApi.h"
 
 namespace {
@@ -37,22 +38,15 @@ private:
 // Attributes that make MoveFileEx refuse to replace a file.
 constexpr DWORD BlockingAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("\\/:");
-  if (slash == std::string::npos) return ".";
-  return path.substr(0, slash + 1);
-}
-
-// Creates an empty, uniquely named file in the folder of path and returns its name.
-std::string CreateTemporaryFile(const std::string& path) {
-  char name[MAX_PATH];
-  if (GetTempFileNameA(FolderOf(path).c_str(), "qlv", 0, name) == 0) ThrowLastError(path);
-  return name;
-}
-
-void WriteAndFlush(const std::string& temporary, const std::string& text, const std::string& path) {
-  FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+// The document's own temporary file, made afresh: one that an interrupted write left behind
+// is deleted first, whatever attributes it was given since, so that nothing it may link to
+// is written through it. No other program shares it while it is written, so two writes of
+// the same document cannot mix their bytes.
+void WriteTemporaryFile(const std::string& temporary, const std::string& text, const std::string& path) {
+  SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(temporary.c_str());
+  FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN,
+                              nullptr));
   if (!file.IsOpen()) ThrowLastError(path);
   if (text.size() > MAXDWORD) throw FileError{path, ERROR_FILE_TOO_LARGE};
   DWORD written = 0;
@@ -81,6 +75,19 @@ DWORD WritableAttributes(const std::string& path) {
   return attributes;
 }
 
+// An existing file gets its old attributes back; a new one loses the hidden attribute of the
+// temporary file it was, and keeps what the platform gave it.
+void ShowAsWritten(const std::string& path, DWORD oldAttributes) {
+  if (oldAttributes != INVALID_FILE_ATTRIBUTES) {
+    SetFileAttributesA(path.c_str(), oldAttributes);
+    return;
+  }
+  const DWORD created = GetFileAttributesA(path.c_str());
+  if (created == INVALID_FILE_ATTRIBUTES || !(created & FILE_ATTRIBUTE_HIDDEN)) return;
+  const DWORD shown = created & ~FILE_ATTRIBUTE_HIDDEN;
+  SetFileAttributesA(path.c_str(), shown ? shown : FILE_ATTRIBUTE_NORMAL);
+}
+
 }  // namespace
 
 std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte) {
@@ -104,14 +111,15 @@ std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulB
 
 void WriteTextFile(const std::string& path, const std::string& text) {
   const DWORD attributes = WritableAttributes(path);
-  const std::string temporary = CreateTemporaryFile(path);
+  const std::string temporary = SaveTemporaryPath(path);
+  if (temporary.empty()) throw FileError{path, ERROR_FILENAME_EXCED_RANGE};
   try {
-    WriteAndFlush(temporary, text, path);
+    WriteTemporaryFile(temporary, text, path);
     MoveOverOldFile(temporary, path, attributes);
   } catch (const FileError&) {
     DeleteFileA(temporary.c_str());
     throw;
   }
   // The content is in place; the attributes are restored as far as the platform lets us.
-  if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(path.c_str(), attributes);
+  ShowAsWritten(path, attributes);
 }

@@ -4,8 +4,10 @@
 #include "common/Paths.h"
 #include "common/TextFile.h"
 #include "common/win32/FileSystem.h"
+#include "common/win32/OwnerCentring.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/AppSettings.h"
+#include "editor/shell/DeviceName.h"
 #include "editor/shell/DocumentText.h"
 #include "editor/shell/OpenFilter.h"
 #include "editor/shell/TrailingBlanks.h"
@@ -68,8 +70,22 @@ std::string CutFileQuestion(const std::string& path) {
 
 }  // namespace
 
+// A folder or a device cannot be a document; the Recent list does not offer it again.
+bool MainWindow::RefuseNonFile(const std::string& path) {
+  NotAFile what;
+  if (IsDeviceName(path))
+    what = NotAFile::Device;
+  else if (IsFolder(path))
+    what = NotAFile::Folder;
+  else
+    return false;
+  ShowMessage(NotAFileMessage(path, what), "Error", MB_OK | MB_ICONERROR);
+  Settings.RecentFiles.Remove(path);
+  return true;
+}
+
 int MainWindow::ShowMessage(const std::string& text, const char* caption, UINT type) {
-  return MessageBoxA(Handle, text.c_str(), caption, type);
+  return MessageBoxOver(Handle, text, caption, type);
 }
 
 void MainWindow::ShowFileError(const FileError& error, bool reading) {
@@ -81,6 +97,8 @@ void MainWindow::OpenStartupDocument() {
   bool opened = false;
   if (name.empty())
     opened = LoadDocument(UntitledName(Settings.DefaultExtention), true);
+  else if (RefuseNonFile(name))
+    opened = false;
   else if (FileExists(name))
     opened = LoadDocument(FullLongPath(name), false, true);
   else
@@ -115,7 +133,11 @@ void MainWindow::OpenDocumentDialog() {
 
 bool MainWindow::SaveDocument() {
   if (!View.IsModified()) return true;
-  if (IsUntitled(currentPath) || !FileExists(currentPath)) return SaveDocumentAs();
+  if (IsUntitled(currentPath) || !FileExists(currentPath) || IsFolder(currentPath)) return SaveDocumentAs();
+  // A change by another program that the timer has not seen yet must not be overwritten
+  // unseen: the question comes first, and whatever the answer, this save ends there (after
+  // a reload there is nothing left to save).
+  if (CheckExternalChange()) return !View.IsModified();
   return WriteDocument(currentPath);
 }
 
@@ -138,6 +160,7 @@ bool MainWindow::SaveDocumentAs() {
 
 bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
   WaitCursorScope wait;
+  if (!isNew && RefuseNonFile(path)) return false;
   if (!isNew && !FileExists(path)) {
     if (!quiet) ShowMessage(MissingFileMessage(path), "Error", MB_OK | MB_ICONERROR);
     Settings.RecentFiles.Remove(path);
@@ -170,7 +193,7 @@ bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
   UpdateCaption();
   View.ClearUndo();
   existsOnDisk = !isNew && FileExists(newPath);
-  if (existsOnDisk) lastWriteTime = GetFileWriteTime(newPath);
+  if (existsOnDisk) lastFileStamp = GetFileStamp(newPath);
   if (heldNulByte) ShowMessage(BinaryFileMessage(newPath), "Quilvane", MB_OK | MB_ICONWARNING);
   return true;
 }
@@ -217,7 +240,8 @@ bool MainWindow::WriteDocument(const std::string& path) {
   View.SetReadOnly(IsReadOnly(path));
   UpdateCaption();
   existsOnDisk = true;
-  lastWriteTime = GetFileWriteTime(path);
+  // The editor's own write is no change by another program.
+  lastFileStamp = GetFileStamp(path);
   return true;
 }
 
@@ -242,26 +266,29 @@ void MainWindow::UpdateCaption() {
   SetWindowTextA(Handle, CaptionText(currentPath, titleShowsModified, View.IsReadOnly()).c_str());
 }
 
-void MainWindow::CheckExternalChange() {
-  if (!existsOnDisk || checkingExternalChange) return;
+// A folder that took the file's place ends the watch as a deleted file does.
+bool MainWindow::CheckExternalChange() {
+  if (checkingExternalChange) return true;
+  if (!existsOnDisk) return false;
   FlagScope checking(checkingExternalChange);
   const DWORD attributes = GetFileAttributesA(currentPath.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) {
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     existsOnDisk = false;
-    return;
+    return false;
   }
   const bool readOnly = ShouldBeReadOnly((attributes & FILE_ATTRIBUTE_READONLY) != 0);
   if (readOnly != View.IsReadOnly()) {
     View.SetReadOnly(readOnly);
     UpdateCaption();
   }
-  if (GetFileWriteTime(currentPath) <= lastWriteTime) return;
+  if (GetFileStamp(currentPath) == lastFileStamp) return false;
   const int answer = ShowMessage(ExternalChangeQuestion(currentPath, View.IsModified()), "Reload File",
                                  MB_YESNO | MB_ICONQUESTION);
   if (answer == IDYES)
     ReloadAfterExternalChange();
   else
-    lastWriteTime = GetFileWriteTime(currentPath);
+    lastFileStamp = GetFileStamp(currentPath);
+  return true;
 }
 
 // The caret goes back to its line and column, clamped to the new text; the scroll position stays.

@@ -48,3 +48,7 @@ std::string FileErrorMessage(const FileError& error, FileAccess access) {
   if (!system.empty()) message += "\n\n" + system;
   return message;
 }
+
+std::string NotAFileMessage(const std::string& path, NotAFile what) {
+  return "'" + path + (what == NotAFile::Folder ? "' is a folder, not a file." : "' is a device, not a file.");
+}

@@ -2,6 +2,7 @@
 // status bar; it runs the commands, keeps the menu states and owns the one document.
 #pragma once
 
+#include "common/win32/FileSystem.h"
 #include "common/win32/WinApi.h"
 #include "editor/shell/ClipboardHistory.h"
 #include "editor/shell/CommandLineOptions.h"
@@ -10,7 +11,6 @@
 #include "editor/shell/win32/FindReplaceDialog.h"
 #include "editor/view/win32/TextViewWindow.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -121,7 +121,9 @@ private:
   bool AskSaveModified();
   void SetDocumentPath(const std::string& path);
   void UpdateCaption();
-  void CheckExternalChange();
+  // True when another program changed the file since it was last loaded, saved or asked
+  // about, so that the reload question was asked, or while that question is open.
+  bool CheckExternalChange();
   void ReloadAfterExternalChange();
   void OpenDroppedFiles(HDROP drop);
   bool OpenRecent(unsigned id);
@@ -131,6 +133,8 @@ private:
   // Whether a write to path would cut the file that the view shows only up to a NUL byte.
   bool ConfirmCuttingFile(const std::string& path);
   void ShowFileError(const FileError& error, bool reading);
+  // Reports a folder or a device named as a document; true when path is one.
+  bool RefuseNonFile(const std::string& path);
   int ShowMessage(const std::string& text, const char* caption, UINT type);
 
   const CommandLineOptions& Options;
@@ -152,7 +156,7 @@ private:
 
   std::string currentPath;
   bool existsOnDisk = false;
-  uint64_t lastWriteTime = 0;
+  FileStamp lastFileStamp;  // the file's write time and size as last loaded, saved or asked about
   bool titleShowsModified = false;
   bool caretStatusValid = false;
   bool wasMaximized = false;

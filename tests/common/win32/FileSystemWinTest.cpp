@@ -74,13 +74,15 @@ TEST_F(FileSystemWinTest, ListFilesGivesFilesOnly) {
   EXPECT_TRUE(list.empty());
 }
 
-TEST_F(FileSystemWinTest, FileAttributesAndWriteTime) {
+TEST_F(FileSystemWinTest, FileAttributesAndStamp) {
   std::string file = In("f.txt");
   EXPECT_FALSE(FileExists(file));
-  EXPECT_EQ(GetFileWriteTime(file), 0u);
+  EXPECT_EQ(GetFileStamp(file), FileStamp{});
   MakeFile(file);
   EXPECT_TRUE(FileExists(file));
   EXPECT_TRUE(FileExists(Base));
+  EXPECT_TRUE(IsFolder(Base));
+  EXPECT_FALSE(IsFolder(file));
   EXPECT_FALSE(IsReadOnly(file));
   SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_TRUE(IsReadOnly(file));
@@ -88,10 +90,34 @@ TEST_F(FileSystemWinTest, FileAttributesAndWriteTime) {
 
   HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(handle, INVALID_HANDLE_VALUE);
-  FILETIME written = {0x12345678, 0x01D00000};
-  SetFileTime(handle, nullptr, nullptr, &written);
+  DWORD written = 0;
+  WriteFile(handle, "12345", 5, &written, nullptr);
+  FILETIME time = {0x12345678, 0x01D00000};
+  SetFileTime(handle, nullptr, nullptr, &time);
   CloseHandle(handle);
-  EXPECT_EQ(GetFileWriteTime(file), 0x01D0000012345678u);
+  EXPECT_EQ(GetFileStamp(file).WriteTime, 0x01D0000012345678u);
+  EXPECT_EQ(GetFileStamp(file).Size, 5u);
+}
+
+TEST(FileSystemWin, TheSaveTemporaryFileIsNamedAfterItsFileAndFitsThePlatformsLimits) {
+  EXPECT_EQ(SaveTemporaryPath("C:\\work\\notes.txt"), "C:\\work\\notes.txt.qlvsave.tmp");
+  EXPECT_EQ(SaveTemporaryPath("notes.txt"), "notes.txt.qlvsave.tmp");
+  // A long name is cut to the longest name one folder entry may have, and two names that
+  // share the start stay apart while the letter case does not count.
+  const std::string folder = "C:\\";
+  const std::string longName(240, 'a');
+  const std::string first = SaveTemporaryPath(folder + longName + "1.txt");
+  const std::string second = SaveTemporaryPath(folder + longName + "2.txt");
+  EXPECT_EQ(first.size(), folder.size() + 255);
+  EXPECT_EQ(first.rfind(folder + longName.substr(0, 234) + "~", 0), 0u);
+  EXPECT_EQ(first.substr(first.size() - 12), ".qlvsave.tmp");
+  EXPECT_NE(first, second);
+  const std::string shouted = SaveTemporaryPath(folder + std::string(240, 'A') + "1.TXT");
+  EXPECT_EQ(shouted.substr(folder.size() + 234), first.substr(folder.size() + 234));
+  // The whole path stays below MAX_PATH.
+  const std::string deepFolder = "C:\\" + std::string(200, 'd') + "\\";
+  EXPECT_EQ(SaveTemporaryPath(deepFolder + std::string(50, 'n')).size(), static_cast<size_t>(MAX_PATH - 1));
+  EXPECT_EQ(SaveTemporaryPath("C:\\" + std::string(240, 'd') + "\\n.txt"), "");
 }
 
 TEST(FileSystemWin, FindOnSearchPathGivesTheFullPath) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 class TextFileWinTest : public ::testing::Test {
 protected:
   ~TextFileWinTest() override {
@@ -120,4 +122,29 @@ TEST_F(TextFileWinTest, ReadOfALockedFileReportsThePlatformError) {
     EXPECT_EQ(static_cast<unsigned long>(ERROR_SHARING_VIOLATION), error.Code);
   }
   CloseHandle(locker);
+}
+
+TEST_F(TextFileWinTest, TheLeftoverOfAnInterruptedWriteGoesWithTheNextAndOnlyItsOwn) {
+  Scratch.WriteBytes("t.txt", "old");
+  // A write that was killed left its hidden temporary file; another document's stays.
+  Scratch.WriteBytes("t.txt.qlvsave.tmp", "half a wri");
+  Scratch.WriteBytes("other.txt.qlvsave.tmp", "someone else's");
+  ASSERT_TRUE(SetFileAttributesA(Scratch.Path("t.txt.qlvsave.tmp").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY));
+  WriteTextFile(Path(), "new\r\n");
+  EXPECT_EQ("new\r\n", Scratch.ReadBytes("t.txt"));
+  EXPECT_EQ(0u, Attributes() & FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_FALSE(std::filesystem::exists(Scratch.Root() / "t.txt.qlvsave.tmp"));
+  EXPECT_EQ("someone else's", Scratch.ReadBytes("other.txt.qlvsave.tmp"));
+  EXPECT_EQ(2, Scratch.EntryCount());
+}
+
+TEST_F(TextFileWinTest, AFileWithTheLongestNameIsWrittenThroughAShortenedTemporaryFile) {
+  // As long as the platform lets the whole path be: no room is left for a suffix.
+  const std::string name(std::min<size_t>(255, MAX_PATH - 1 - Scratch.Path("").size()), 'n');
+  const std::string path = Scratch.Path(name);
+  ASSERT_EQ(path.size(), std::min<size_t>(MAX_PATH - 1, Scratch.Path("").size() + 255));
+  WriteTextFile(path, "first");
+  WriteTextFile(path, "second");
+  EXPECT_EQ("second", Scratch.ReadBytes(name));
+  EXPECT_EQ(1, Scratch.EntryCount());
 }
