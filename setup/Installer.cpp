@@ -1,6 +1,11 @@
 // The installation's steps in their fixed order. Only a folder that cannot be created stops
 // it; every later failure is collected and the installation goes on, so that as much as
 // possible is in place and the user learns everything that went wrong at once.
+//
+// Uninstall.log is written as the installation goes: each thing made is listed the moment it
+// exists, so that whatever stops the installation, the log on disk lists everything there is
+// to remove, in an order that removes it. A program file that cannot be written is removed
+// again, and without all program files no shortcut is made: it would start nothing.
 #include "setup/Installer.h"
 
 #include "common/Constants.h"
@@ -8,14 +13,13 @@
 #include "setup/InstallFolder.h"
 #include "setup/InstallMessages.h"
 #include "setup/InstallPlatform.h"
+#include "setup/ShortcutNames.h"
 
 namespace {
 
 // The program files, copied in this order from the distribution.
 const char* const ProgramFiles[] = {"Quilvane.exe", HelpFileName, "Purgerun.exe", "Uninstall.exe"};
-const char ShortcutName[] = "Quilvane.lnk";
 const char ShortcutDescription[] = "Shortcut to Quilvane";
-const char UninstallShortcutName[] = "Uninstall Quilvane.lnk";
 const char UninstallShortcutDescription[] = "Shortcut to Quilvane uninstaller";
 // The uninstaller shortcut's name in older versions.
 const char OldUninstallShortcutName[] = "Quilvane Uninstaller.lnk";
@@ -24,21 +28,20 @@ class Installation {
 public:
   Installation(InstallPlatform& platform, const InstallRequest& request)
       : Platform(platform), Request(request), InstallDir(WithTrailingBackslash(request.InstallDir)),
-        LanguagesDir(JoinPath(request.SharedDataDir, "Languages")) {}
+        LanguagesDir(JoinPath(request.SharedDataDir, "Languages")), LogPath(JoinPath(InstallDir, UninstallLogName)) {}
 
   InstallOutcome Run() {
     if (!CreateFolders()) return Outcome;
+    StartLog();
     LogOldSettings();
     MoveOldLanguageFiles();
-    CopyProgramFiles();
+    const bool programsInstalled = CopyProgramFiles();
     CopyLanguageFiles();
-    Outcome.Log.Add(LanguagesDir);
-    const std::string target = JoinPath(InstallDir, "Quilvane.exe");
-    if (Request.DesktopShortcut) PlaceShortcut(Request.DesktopDir, target, DesktopShortcutFailed);
-    if (Request.SendToShortcut) PlaceShortcut(Request.SendToDir, target, SendToShortcutFailed);
-    CreateProgramGroup(target);
-    WriteLog();
+    Record(LanguagesDir);
+    if (programsInstalled) CreateShortcuts();
+    FinishLog();
     Outcome.Message = InstallFinishedText(Outcome.Errors);
+    if (!programsInstalled) Outcome.Message += "\n" + (LogWritten ? LoggedLeftoversText(LogPath) : UnloggedLeftoversText(LeftInPlace()));
     return Outcome;
   }
 
@@ -54,10 +57,32 @@ private:
     return true;
   }
 
+  // The folders exist now, and so does the log: the entries that end it are held there from
+  // the start.
+  void StartLog() {
+    for (const std::string& path : {InstallDir, Request.SharedDataDir, LogPath, LanguagesDir}) Outcome.Log.Hold(path);
+    WriteLog();
+  }
+
+  // The closing entries move from held to listed, which leaves the text as it is; the last
+  // write decides whether the log on disk is complete.
+  void FinishLog() {
+    for (const std::string& path : {LogPath, Request.SharedDataDir, InstallDir}) Outcome.Log.Add(path);
+    WriteLog();
+    if (!LogWritten) Fail(CouldNotWriteText(LogPath));
+  }
+
+  void Record(const std::string& path) {
+    Outcome.Log.Add(path);
+    WriteLog();
+  }
+
+  void WriteLog() { LogWritten = Platform.WriteText(LogPath, Outcome.Log.Text()); }
+
   // A settings file that an older version kept beside the program goes with the program.
   void LogOldSettings() {
     const std::string settings = JoinPath(InstallDir, SettingsFileName);
-    if (Platform.Exists(settings)) Outcome.Log.Add(settings);
+    if (Platform.Exists(settings)) Record(settings);
   }
 
   // Older versions kept the language files in the program folder; they now live in the
@@ -69,16 +94,32 @@ private:
     }
   }
 
-  void CopyProgramFiles() {
+  // False when a program file could not be written. A file the distribution lacks is only
+  // reported: the rest is a working installation that a later one may complete.
+  bool CopyProgramFiles() {
+    bool written = true;
     for (const char* name : ProgramFiles) {
+      const std::string source = JoinPath(Request.DistributionDir, name);
       const std::string destination = JoinPath(InstallDir, name);
-      if (Platform.Copy(JoinPath(Request.DistributionDir, name), destination, true)) {
+      if (Platform.Copy(source, destination, true)) {
         Platform.ClearReadOnly(destination);
-        Outcome.Log.Add(destination);
-      } else {
-        Fail(CouldNotInstallText(name));
+        Record(destination);
+        continue;
       }
+      Fail(CouldNotInstallText(name));
+      if (!Platform.Exists(source)) continue;
+      written = false;
+      RemoveFailedCopy(destination);
     }
+    return written;
+  }
+
+  // A copy that failed on the way (a full drive) leaves a truncated file, which must not pass
+  // for the program; one that cannot even be removed is listed, so that Uninstall removes it.
+  void RemoveFailedCopy(const std::string& destination) {
+    if (!Platform.Exists(destination)) return;
+    Platform.Delete(destination);
+    if (Platform.Exists(destination)) Record(destination);
   }
 
   // A language file already in place may hold the user's changes, so it is kept; it is
@@ -86,15 +127,25 @@ private:
   void CopyLanguageFiles() {
     for (const std::string& name : LanguageFileNames(Request.DistributionDir)) {
       const std::string destination = JoinPath(LanguagesDir, name);
+      const bool existed = Platform.Exists(destination);
       if (Platform.Copy(JoinPath(Request.DistributionDir, name), destination, false)) {
         Platform.ClearReadOnly(destination);
+      } else if (!existed && Platform.Exists(destination)) {
+        Platform.Delete(destination);
       }
-      Outcome.Log.Add(destination);
+      Record(destination);
     }
   }
 
   std::vector<std::string> LanguageFileNames(const std::string& folder) {
     return Platform.ListFileNames(JoinPath(folder, std::string("*") + LanguageFileExtension));
+  }
+
+  void CreateShortcuts() {
+    const std::string target = JoinPath(InstallDir, "Quilvane.exe");
+    if (Request.DesktopShortcut) PlaceShortcut(Request.DesktopDir, target, DesktopShortcutFailed);
+    if (Request.SendToShortcut) PlaceShortcut(Request.SendToDir, target, SendToShortcutFailed);
+    CreateProgramGroup(target);
   }
 
   // A special folder the platform could not name gets no shortcut.
@@ -105,7 +156,7 @@ private:
       Fail(failure);
       return;
     }
-    Outcome.Log.Add(link);
+    Record(link);
   }
 
   void CreateProgramGroup(const std::string& target) {
@@ -115,22 +166,23 @@ private:
       Fail(ProgramGroupFailed);
       return;
     }
+    Outcome.Log.Hold(group);
+    WriteLog();
     PlaceShortcut(group, target, GroupShortcutFailed);
     PlaceShortcut(group, JoinPath(InstallDir, "Uninstall.exe"), GroupUninstallerShortcutFailed,
                   UninstallShortcutName, UninstallShortcutDescription);
-    Outcome.Log.Add(group);
+    Record(group);
     const std::string oldShortcut = JoinPath(group, OldUninstallShortcutName);
     if (Platform.Exists(oldShortcut)) Platform.Delete(oldShortcut);
   }
 
-  // A log that cannot be written would leave an installation that nothing can remove, so
-  // the user hears of it in the final message.
-  void WriteLog() {
-    const std::string logPath = JoinPath(InstallDir, UninstallLogName);
-    Outcome.Log.Add(logPath);
-    Outcome.Log.Add(Request.SharedDataDir);
-    Outcome.Log.Add(InstallDir);
-    if (!Platform.WriteText(logPath, Outcome.Log.Text())) Fail(CouldNotWriteText(logPath));
+  // What the log would have listed, as far as it is there.
+  std::vector<std::string> LeftInPlace() {
+    std::vector<std::string> left;
+    for (const std::string& path : Outcome.Log.Paths()) {
+      if (Platform.Exists(path)) left.push_back(path);
+    }
+    return left;
   }
 
   void Fail(const std::string& line) { Outcome.Errors += line; }
@@ -139,6 +191,8 @@ private:
   const InstallRequest& Request;
   const std::string InstallDir;
   const std::string LanguagesDir;
+  const std::string LogPath;
+  bool LogWritten = false;
   InstallOutcome Outcome;
 };
 

@@ -32,6 +32,10 @@ PurgerunOptions ParsePurgerunOptions(const std::vector<std::string>& arguments) 
       continue;
     }
     if (word.compare(0, 9, "/WAITFOR=") == 0 && ReadNumber(word.substr(9), options.WaitFor)) continue;
+    if (word.compare(0, 12, "/INSTALLDIR=") == 0 && word.size() > 12) {
+      options.InstallDir = argument.substr(12);
+      continue;
+    }
     options.Error = "Unknown option '" + argument + "'.\nUsage: Purgerun.exe [/S]";
     break;
   }

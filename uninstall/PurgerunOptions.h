@@ -1,6 +1,8 @@
-// Purgerun's command line: "/S" removes the installation without asking and without boxes;
-// "/WAITFOR=n" names a handle of the process that started it (Uninstall.exe), whose end it
-// awaits, as that program lies in the folder to be removed.
+// Purgerun's command line: "/S" removes the installation without asking and without boxes.
+// Uninstall.exe, which starts a copy of Purgerun outside the installation, adds
+// "/INSTALLDIR=folder", the installation folder the copy's log came from, and, when it could
+// not move itself out of that folder, "/WAITFOR=n", a handle of itself whose end the copy
+// awaits.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +12,7 @@
 struct PurgerunOptions {
   bool Silent = false;
   std::uint64_t WaitFor = 0;  // an inherited process handle; 0 for none
+  std::string InstallDir;     // empty: the folder Purgerun lies in
   std::string Error;          // set when the command line cannot be understood
 };
 

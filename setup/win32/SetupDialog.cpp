@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "common/win32/OwnerCentring.h"
 #include "common/win32/WinApi.h"
 #include "editor/shell/win32/DialogControls.h"
 #include "setup/InstallFolder.h"
@@ -62,11 +63,11 @@ void InstallNow(HWND dialog) {
                                                  IsChecked(dialog, IDC_SETUP_DESKTOP),
                                                  IsChecked(dialog, IDC_SETUP_SENDTO));
   if (outcome.Stopped) {
-    MessageBoxA(dialog, outcome.Message.c_str(), "Error", MB_OK | MB_ICONERROR);
+    MessageBoxOver(dialog, outcome.Message, "Error", MB_OK | MB_ICONERROR);
     SetCursor(previous);
     return;
   }
-  MessageBoxA(dialog, outcome.Message.c_str(), "Finished",
+  MessageBoxOver(dialog, outcome.Message, "Finished",
               MB_OK | (outcome.Failed() ? MB_ICONERROR : MB_ICONINFORMATION));
   SetCursor(previous);
   EndDialog(dialog, IDOK);

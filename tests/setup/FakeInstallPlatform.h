@@ -15,8 +15,11 @@ public:
   std::set<std::string> Folders;             // with a trailing backslash
   std::set<std::string> ReadOnly;
   std::set<std::string> FailingPaths;        // any operation that writes there fails
+  std::set<std::string> TruncatedCopies;     // a copy there fails half-way, as on a full drive
+  std::set<std::string> Undeletable;         // held open by another program
   bool ShortcutsFail = false;
   std::vector<std::string> Calls;            // "move ...", "copy ...", "shortcut ...", "write ..."
+  std::vector<std::string> Writes;           // the texts written, in order
 
   bool Exists(const std::string& path) override {
     return Files.count(path) > 0 || Folders.count(AsFolder(path)) > 0;
@@ -51,6 +54,10 @@ public:
   bool Copy(const std::string& from, const std::string& to, bool overwrite) override {
     Calls.push_back("copy " + to);
     if (FailingPaths.count(to) || !Files.count(from) || (!overwrite && Files.count(to))) return false;
+    if (TruncatedCopies.count(to)) {
+      Files[to] = Files[from].substr(0, 3);
+      return false;
+    }
     Files[to] = Files[from];
     if (ReadOnly.count(from)) ReadOnly.insert(to);
     return true;
@@ -58,7 +65,7 @@ public:
   void ClearReadOnly(const std::string& path) override { ReadOnly.erase(path); }
   bool Delete(const std::string& path) override {
     Calls.push_back("delete " + path);
-    return Files.erase(path) > 0;
+    return !Undeletable.count(path) && Files.erase(path) > 0;
   }
   bool CreateShortcut(const std::string& link, const std::string& target, const std::string& description) override {
     Calls.push_back("shortcut " + link + " -> " + target + " (" + description + ")");
@@ -69,6 +76,7 @@ public:
   bool WriteText(const std::string& path, const std::string& text) override {
     Calls.push_back("write " + path);
     if (FailingPaths.count(path)) return false;
+    Writes.push_back(text);
     Files[path] = text;
     return true;
   }

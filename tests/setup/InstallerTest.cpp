@@ -12,6 +12,14 @@ const std::string Dist = "D:\\dist\\";
 const std::string Target = "C:\\Program Files\\Quilvane\\";
 const std::string Languages = "C:\\Users\\Public\\Documents\\Quilvane\\Languages";
 const std::string Group = "C:\\ProgramData\\Programs\\Quilvane\\";
+const std::string Shared = "C:\\Users\\Public\\Documents\\Quilvane";
+// The entries that end every log: the log itself, SharedDataDir, the installation folder.
+const std::string Closing = Target + "Uninstall.log\r\n" + Shared + "\r\n" + Target;
+const std::string LanguageEntries = Languages + "\\C.lang\r\n" + Languages + "\\SQL.lang\r\n" + Languages + "\r\n";
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
 
 class InstallerTest : public ::testing::Test {
 protected:
@@ -164,6 +172,71 @@ TEST_F(InstallerTest, LogThatCannotBeWrittenIsReported) {
   Platform.FailingPaths.insert(Target + "Uninstall.log");
   const InstallOutcome outcome = Run();
   EXPECT_EQ("Could not write file '" + Target + "Uninstall.log'\n", outcome.Errors);
+  EXPECT_EQ("The following errors occurred during installation:\n\n" + outcome.Errors, outcome.Message);
+}
+
+TEST_F(InstallerTest, LogOnDiskListsEverythingMadeSoFarAfterEveryStep) {
+  const InstallOutcome outcome = Run();
+  ASSERT_LT(2u, Platform.Writes.size());
+  // Written as soon as the folders exist, before anything is copied into them.
+  EXPECT_EQ(Languages + "\r\n" + Closing, Platform.Writes[0]);
+  EXPECT_EQ(Target + "Quilvane.exe\r\n" + Languages + "\r\n" + Closing, Platform.Writes[1]);
+  for (const std::string& text : Platform.Writes) EXPECT_TRUE(EndsWith(text, "\r\n" + Closing)) << text;
+  // The group folder is listed behind its shortcuts while they are being made.
+  const std::string whileTheGroupIsMade = "\r\n" + Group + "Quilvane.lnk\r\n" + Group + "\r\n" + Closing;
+  EXPECT_TRUE(std::any_of(Platform.Writes.begin(), Platform.Writes.end(),
+                          [&](const std::string& text) { return EndsWith(text, whileTheGroupIsMade); }));
+  EXPECT_EQ(outcome.Log.Text(), Platform.Writes.back());
+}
+
+TEST_F(InstallerTest, TruncatedProgramFileIsRemovedAndNoShortcutIsMade) {
+  Platform.TruncatedCopies.insert(Target + "Quilvane.exe");
+  const InstallOutcome outcome = Run();
+  EXPECT_EQ(0u, Platform.Files.count(Target + "Quilvane.exe"));
+  EXPECT_EQ(1u, Platform.Files.count(Target + "Purgerun.exe"));
+  for (const std::string& call : Platform.Calls) EXPECT_NE(0u, call.find("shortcut")) << call;
+  EXPECT_EQ(0u, Platform.Folders.count(Group));
+  const std::string log = Target + "QuilvaneHelp.html\r\n" + Target + "Purgerun.exe\r\n" + Target + "Uninstall.exe\r\n" +
+                          LanguageEntries + Closing;
+  EXPECT_EQ(log, Platform.Files[Target + "Uninstall.log"]);
+  EXPECT_EQ("The following errors occurred during installation:\n\nCould not install file 'Quilvane.exe'\n\n"
+            "No shortcuts were made, as the program files could not all be installed. The files that were installed "
+            "are listed in '" + Target + "Uninstall.log'; Uninstall.exe or Purgerun.exe in that folder removes them.",
+            outcome.Message);
+  EXPECT_TRUE(outcome.Failed());
+}
+
+TEST_F(InstallerTest, ProgramFileThatCannotBeReplacedNorRemovedIsListedAtItsPlace) {
+  Platform.Files[Target + "Purgerun.exe"] = "old Purgerun.exe, held open";
+  Platform.FailingPaths.insert(Target + "Purgerun.exe");
+  Platform.Undeletable.insert(Target + "Purgerun.exe");
+  const InstallOutcome outcome = Run();
+  EXPECT_EQ(0u, outcome.Log.Text().find(Target + "Quilvane.exe\r\n" + Target + "QuilvaneHelp.html\r\n" + Target +
+                                        "Purgerun.exe\r\n" + Target + "Uninstall.exe\r\n" + LanguageEntries + Closing));
+  EXPECT_EQ("Could not install file 'Purgerun.exe'\n", outcome.Errors);
+  EXPECT_EQ(0u, Platform.Files.count("C:\\Users\\Public\\Desktop\\Quilvane.lnk"));
+}
+
+TEST_F(InstallerTest, WithoutAnyLogTheMessageListsWhatIsLeft) {
+  Platform.TruncatedCopies.insert(Target + "Uninstall.exe");
+  Platform.FailingPaths.insert(Target + "Uninstall.log");
+  Platform.Folders.insert(Shared + "\\");
+  const InstallOutcome outcome = Run();
+  EXPECT_EQ("The following errors occurred during installation:\n\nCould not install file 'Uninstall.exe'\n"
+            "Could not write file '" + Target + "Uninstall.log'\n\n"
+            "No shortcuts were made, as the program files could not all be installed. Uninstall.log could not be "
+            "written either, so these files and folders are left for you to remove:\n" +
+            Target + "Quilvane.exe\n" + Target + "QuilvaneHelp.html\n" + Target + "Purgerun.exe\n" + Languages +
+            "\\C.lang\n" + Languages + "\\SQL.lang\n" + Languages + "\n" + Shared + "\n" + Target,
+            outcome.Message);
+}
+
+TEST_F(InstallerTest, TruncatedLanguageFileIsRemovedButStaysListed) {
+  Platform.TruncatedCopies.insert(Languages + "\\SQL.lang");
+  const InstallOutcome outcome = Run();
+  EXPECT_EQ(0u, Platform.Files.count(Languages + "\\SQL.lang"));
+  EXPECT_NE(std::string::npos, outcome.Log.Text().find(LanguageEntries));
+  EXPECT_FALSE(outcome.Failed());
 }
 
 TEST(InstallFolderTest, BrowsedFolderGetsTheProductFolderOnce) {

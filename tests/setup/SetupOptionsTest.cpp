@@ -41,6 +41,15 @@ TEST(PurgerunOptionsTest, SilentAndTheStartersHandle) {
   EXPECT_TRUE(options.Error.empty());
 }
 
+TEST(PurgerunOptionsTest, InstallationFolderKeepsItsSpelling) {
+  EXPECT_EQ("", ParsePurgerunOptions({"/S"}).InstallDir);
+  const PurgerunOptions options = ParsePurgerunOptions({"/installdir=C:\\Program Files\\Quilvane", "/S"});
+  EXPECT_EQ("C:\\Program Files\\Quilvane", options.InstallDir);
+  EXPECT_TRUE(options.Silent);
+  EXPECT_TRUE(options.Error.empty());
+  EXPECT_FALSE(ParsePurgerunOptions({"/INSTALLDIR="}).Error.empty());
+}
+
 TEST(PurgerunOptionsTest, AnythingElseIsAnError) {
   EXPECT_EQ("Unknown option '/WAITFOR=x'.\nUsage: Purgerun.exe [/S]", ParsePurgerunOptions({"/WAITFOR=x"}).Error);
   EXPECT_FALSE(ParsePurgerunOptions({"/S", "C:\\"}).Error.empty());

@@ -47,10 +47,22 @@ bool TemporaryCopy::CopyHere(const std::string& sourceDir, const char* name) {
   return false;
 }
 
-// The running copy cannot delete itself; the files go before their folder.
+bool TemporaryCopy::TakeIn(const std::string& programPath) {
+  const std::string destination = JoinPath(Dir, FileNameOf(programPath));
+  if (!MoveFileA(programPath.c_str(), destination.c_str())) return false;
+  TakenFrom = programPath;
+  Taken = destination;
+  return true;
+}
+
+void TemporaryCopy::PutBack() const {
+  if (!Taken.empty()) MoveFileA(Taken.c_str(), TakenFrom.c_str());
+}
+
+// The running programs cannot delete themselves; the files go before their folder.
 void TemporaryCopy::ScheduleRemoval() const {
   if (Dir.empty()) return;
-  for (const std::string& path : {Program(), JoinPath(Dir, UninstallLogName), Dir}) {
-    MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+  for (const std::string& path : {Program(), JoinPath(Dir, UninstallLogName), Taken, Dir}) {
+    if (!path.empty()) MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
   }
 }

@@ -8,8 +8,14 @@ class TemporaryCopy {
 public:
   // Makes the folder and copies both files from sourceDir; false with Error set on failure.
   bool Make(const std::string& sourceDir);
-  // Asks the system to delete both copies and then their folder at the next restart (what a
-  // failed Make left behind included).
+  // Moves the running program's own file (which cannot be deleted while it runs, but can be
+  // renamed within its drive) into the folder; false when the platform refuses, for example
+  // because the temporary folder lies on another drive.
+  bool TakeIn(const std::string& programPath);
+  // Moves the program taken in back to where it was.
+  void PutBack() const;
+  // Asks the system to delete the copies, the program taken in and then their folder at the
+  // next restart (what a failed Make left behind included).
   void ScheduleRemoval() const;
 
   const std::string& Folder() const { return Dir; }
@@ -22,4 +28,6 @@ private:
 
   std::string Dir;
   std::string Problem;
+  std::string TakenFrom;  // the program taken in, where it lay before
+  std::string Taken;      // and where it lies now
 };

@@ -5,6 +5,8 @@
 
 class WindowsRemovalPlatform : public RemovalPlatform {
 public:
+  std::string NormalPath(const std::string& path) override;
+  bool IsLink(const std::string& path) override;
   bool ReadKind(const std::string& path, bool& isFolder) override;
   void ClearReadOnly(const std::string& path) override;
   bool RemoveFolder(const std::string& path) override;

@@ -3,6 +3,8 @@
 #include "tests/setup/win32/InstallationFixture.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "common/Constants.h"
 #include "common/Paths.h"
@@ -35,6 +37,11 @@ void RemoveAll(const std::string& path) {
 
 bool PathExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 ShellLink ReadShellLink(const std::string& path) {

@@ -19,6 +19,8 @@ struct ShellLink {
 // The link's fields as IShellLinkA reads them back; empty when the link cannot be loaded.
 ShellLink ReadShellLink(const std::string& path);
 bool PathExists(const std::string& path);
+// The file's bytes; empty when it cannot be read.
+std::string FileBytes(const std::string& path);
 
 class InstallationTest : public ::testing::Test {
 protected:

@@ -89,15 +89,6 @@ HWND WaitForAnyWindow(const std::string& caption) {
   return found;
 }
 
-void WaitForWindowProcess(HWND window) {
-  DWORD processId = 0;
-  GetWindowThreadProcessId(window, &processId);
-  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-  if (process == nullptr) return;
-  WaitForSingleObject(process, INFINITE);
-  CloseHandle(process);
-}
-
 std::string SaveWindowShot(HWND window, const std::string& name) {
   // Give the box a moment to paint after it has been shown.
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);

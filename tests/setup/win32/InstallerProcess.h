@@ -29,7 +29,5 @@ private:
 
 // A shown top-level window of any process with the caption and the text, waiting for it.
 HWND WaitForAnyWindow(const std::string& caption);
-// The process that owns a window, to wait for its end.
-void WaitForWindowProcess(HWND window);
 // The window as it shows on screen now, saved under name; returns the file's path.
 std::string SaveWindowShot(HWND window, const std::string& name);

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "common/Constants.h"
 #include "common/Paths.h"
+#include "common/StringList.h"
 #include "common/win32/WinApi.h"
 #include "setup/resources/resource.h"
 #include "tests/setup/win32/InstallationFixture.h"
@@ -31,11 +31,6 @@ std::string UserName() {
 
 std::string WithBackslash(const std::string& folder) {
   return folder.empty() || folder.back() == '\\' ? folder : folder + '\\';
-}
-
-std::string FileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 using SetupWinTest = InstallationTest;
@@ -153,6 +148,39 @@ TEST_F(SetupWinTest, DistributionWithoutUninstallExeInstallsTheRestAndSaysSo) {
   EXPECT_TRUE(PathExists(InstallDir + "Purgerun.exe"));
   EXPECT_FALSE(PathExists(InstallDir + "Uninstall.exe"));
   EXPECT_EQ(std::string::npos, FileBytes(InstallDir + UninstallLogName).find(InstallDir + "Uninstall.exe"));
+}
+
+// The editor of an older installation still runs: its file cannot be replaced nor removed.
+TEST_F(SetupWinTest, ProgramFileThatCannotBeWrittenLeavesAnInstallationThatUninstallRemoves) {
+  ASSERT_TRUE(CreateDirectoryA(InstallDir.c_str(), nullptr));
+  const std::string editor = InstallDir + "Quilvane.exe";
+  std::ofstream(editor, std::ios::binary) << "the older editor";
+  HANDLE held = CreateFileA(editor.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(INVALID_HANDLE_VALUE, held);
+
+  std::string output;
+  EXPECT_EQ(1u, RunSetup({"/S"}, output));
+  EXPECT_EQ("The following errors occurred during installation:\n\nCould not install file 'Quilvane.exe'\n\n"
+            "No shortcuts were made, as the program files could not all be installed. The files that were installed "
+            "are listed in '" + InstallDir + "Uninstall.log'; Uninstall.exe or Purgerun.exe in that folder removes them.\n",
+            output);
+  for (const char* name : {HelpFileName, "Purgerun.exe", "Uninstall.exe"}) {
+    EXPECT_EQ(FileBytes(DistPath(name)), FileBytes(InstallDir + name)) << name;
+  }
+  for (const std::string& path : {DesktopLink, SendToLink, Group}) EXPECT_FALSE(PathExists(path)) << path;
+  StringList lines;
+  for (const char* name : {"Quilvane.exe", HelpFileName, "Purgerun.exe", "Uninstall.exe"}) lines.push_back(InstallDir + name);
+  for (const std::string& name : LanguageNames) lines.push_back(JoinPath(LanguagesDir, name));
+  for (const std::string& path : {LanguagesDir, InstallDir + UninstallLogName, SharedDataDir, InstallDir}) lines.push_back(path);
+  EXPECT_EQ(JoinText(lines, "\r\n"), FileBytes(InstallDir + UninstallLogName));
+  CloseHandle(held);
+  EXPECT_EQ("the older editor", FileBytes(editor));
+
+  InstallerProcess uninstall(InstallDir + "Uninstall.exe", {"/S"});
+  EXPECT_EQ(0u, uninstall.WaitForExit());
+  EXPECT_EQ("Uninstall completed successfully!\n", uninstall.Output());
+  EXPECT_FALSE(PathExists(InstallDir));
+  EXPECT_FALSE(PathExists(SharedDataDir));
 }
 
 TEST_F(SetupWinTest, DialogReportsCollectedFailuresWithTheErrorIcon) {

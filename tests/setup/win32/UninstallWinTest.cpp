@@ -44,26 +44,42 @@ TEST_F(UninstallWinTest, UninstallExeRemovesTheListedPathsAndKeepsTheUsersFile) 
   ASSERT_TRUE(SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
 
   InstallerProcess starter(InstallDir + "Uninstall.exe", {});
-  EXPECT_EQ(0u, starter.WaitForExit());
   HWND question = WaitForAnyWindow("Uninstall");
   EXPECT_EQ("This will uninstall Quilvane. Continue?", EditorProcess::MessageBoxText(question));
+  // Uninstall.exe no longer lies in the installation folder while the copy asks.
+  EXPECT_FALSE(PathExists(InstallDir + "Uninstall.exe"));
   EditorProcess::Press(question, IDYES);
   HWND finished = WaitForAnyWindow("Finished");
   EXPECT_EQ("The following files or folders could not be removed:\n\n" + LanguagesDir + "\n" + SharedDataDir + "\n",
             EditorProcess::MessageBoxText(finished));
   SaveWindowShot(finished, "uninstall-finished.png");
   EditorProcess::Press(finished, IDOK);
-  WaitForWindowProcess(finished);
+  // It waits for the removal and ends with its result.
+  EXPECT_EQ(1u, starter.WaitForExit());
 
   for (const std::string& path : {readOnly, DesktopLink, SendToLink, Group, InstallDir, JoinPath(LanguagesDir, LanguageNames.front())}) {
     EXPECT_FALSE(PathExists(path)) << path;
   }
   EXPECT_TRUE(PathExists(mine));
-  // The temporary copy that ran is left to the next restart, files before their folder.
+  // The temporary copy that ran and the uninstaller itself are left to the next restart,
+  // files before their folder.
   const std::string pending = PendingDeletions();
   const std::size_t program = pending.find("QuilvaneUninstall");
   EXPECT_NE(std::string::npos, program);
-  EXPECT_NE(std::string::npos, pending.find("Uninstall.log", program));
+  const std::size_t log = pending.find("Uninstall.log", program);
+  EXPECT_NE(std::string::npos, log);
+  EXPECT_NE(std::string::npos, pending.find("Uninstall.exe", log));
+}
+
+TEST_F(UninstallWinTest, AnsweringNoThroughUninstallExeKeepsTheUninstallerInPlace) {
+  InstallSilently();
+  InstallerProcess starter(InstallDir + "Uninstall.exe", {});
+  HWND question = WaitForAnyWindow("Uninstall");
+  ASSERT_NE(nullptr, question);
+  EditorProcess::Press(question, IDNO);
+  EXPECT_EQ(0u, starter.WaitForExit());
+  EXPECT_EQ(FileBytes(DistPath("Uninstall.exe")), FileBytes(InstallDir + "Uninstall.exe"));
+  EXPECT_EQ(ExpectedLog(true, true, false), FileBytes(InstallDir + UninstallLogName));
 }
 
 TEST_F(UninstallWinTest, AnsweringNoRemovesNothing) {
@@ -81,14 +97,57 @@ TEST_F(UninstallWinTest, SilentUninstallThroughUninstallExeRemovesEverything) {
   InstallSilently();
   InstallerProcess starter(InstallDir + "Uninstall.exe", {"/S"});
   EXPECT_EQ(0u, starter.WaitForExit());
-  // The removal runs on in the temporary copy, which writes to the output it was handed.
-  EditorProcess::WaitUntil([&] { return !starter.Output().empty(); });
   EXPECT_EQ("Uninstall completed successfully!\n", starter.Output());
   EXPECT_FALSE(PathExists(InstallDir));
   EXPECT_FALSE(PathExists(SharedDataDir));
   EXPECT_FALSE(PathExists(LanguagesDir));
   EXPECT_FALSE(PathExists(Group));
   EXPECT_FALSE(PathExists(DesktopLink));
+}
+
+TEST_F(UninstallWinTest, SilentUninstallExeEndsWithTheResultOfTheRemoval) {
+  InstallSilently();
+  std::ofstream(JoinPath(LanguagesDir, "Mine.lang"), std::ios::binary) << "my own language";
+  InstallerProcess starter(InstallDir + "Uninstall.exe", {"/S"});
+  EXPECT_EQ(1u, starter.WaitForExit());
+  EXPECT_EQ("The following files or folders could not be removed:\n\n" + LanguagesDir + "\n" + SharedDataDir + "\n\n",
+            starter.Output());
+  EXPECT_FALSE(PathExists(InstallDir));
+}
+
+TEST_F(UninstallWinTest, LogThatIsNotTextRemovesNothingAndNamesTheInstallationsLog) {
+  InstallSilently();
+  const std::string logPath = InstallDir + UninstallLogName;
+  const std::string log = FileBytes(logPath);
+  std::ofstream(logPath, std::ios::binary) << log.substr(0, 20) << '\0' << log.substr(20);
+  InstallerProcess starter(InstallDir + "Uninstall.exe", {"/S"});
+  EXPECT_EQ(1u, starter.WaitForExit());
+  EXPECT_EQ("The installation log '" + logPath + "' is damaged: it is not a text file. Nothing was removed.\n",
+            starter.Output());
+  for (const char* name : {"Quilvane.exe", "Purgerun.exe", "Uninstall.exe"}) EXPECT_TRUE(PathExists(InstallDir + name)) << name;
+  EXPECT_TRUE(PathExists(Group + "Quilvane.lnk"));
+  EXPECT_TRUE(PathExists(JoinPath(LanguagesDir, LanguageNames.front())));
+}
+
+TEST_F(UninstallWinTest, LogWithoutEntriesSaysSoAndRemovesNothing) {
+  ScratchFolder folder;
+  const std::string program = folder.Path("Purgerun.exe");
+  ASSERT_TRUE(CopyFileA(DistPath("Purgerun.exe").c_str(), program.c_str(), FALSE));
+  folder.WriteBytes(UninstallLogName, "  \r\n\r\n\t\n ");
+  InstallerProcess silent(program, {"/S"});
+  EXPECT_EQ(1u, silent.WaitForExit());
+  EXPECT_EQ("The installation log '" + folder.Path(UninstallLogName) + "' lists no files or folders. Nothing was removed.\n",
+            silent.Output());
+
+  InstallerProcess asking(program, {});
+  EditorProcess::Press(asking.WaitForWindow("Uninstall"), IDYES);
+  HWND error = asking.WaitForWindow("Error");
+  ASSERT_NE(nullptr, error);
+  EXPECT_EQ("The installation log '" + folder.Path(UninstallLogName) + "' lists no files or folders. Nothing was removed.",
+            EditorProcess::MessageBoxText(error));
+  EditorProcess::Press(error, IDOK);
+  EXPECT_EQ(1u, asking.WaitForExit());
+  EXPECT_TRUE(PathExists(program));
 }
 
 TEST_F(UninstallWinTest, MissingLogEndsWithAMessageNamingTheFile) {
