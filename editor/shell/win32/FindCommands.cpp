@@ -109,9 +109,10 @@ void MainWindow::PlaceFindDialog() {
     SetWindowPos(dialog, nullptr, frame.left, newTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The label counts display lines, but the number typed is a hard line.
+// Lines of the file, as the status bar counts them, also when word wrap shows more.
 void MainWindow::OpenGotoDialog() {
   int number = 0;
-  if (!RunGotoDialog(Instance, Handle, View.LineCount(), number)) return;
+  const int fileLines = View.HardLineOfLine(View.LineCount() - 1) + 1;
+  if (!RunGotoDialog(Instance, Handle, fileLines, number)) return;
   View.GotoHardLine(number > 0 ? number - 1 : -1);
 }

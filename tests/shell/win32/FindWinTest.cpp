@@ -201,3 +201,19 @@ TEST(FindWinTest, GotoRefusesAFieldWithoutANumberAndTakesALeadingOne) {
   EditorProcess::Press(dialog, IDOK);
   editor.WaitForStatus("Ln 16, Col 1");
 }
+
+TEST(FindWinTest, GotoWithWordWrapCountsAndTakesTheLinesOfTheFile) {
+  std::string text;
+  for (int i = 1; i <= 30; ++i) text += "line " + std::to_string(i) + std::string(300, i == 29 ? 'y' : 'x') + " end\n";
+  EditorOnFile editor(text);
+  editor.Start();
+  editor.Command(ID_OPTIONS_WORD_WRAP);  // each line now takes several display lines
+  editor.Command(ID_SEARCH_GOTO_LINE);
+  HWND dialog = editor.Editor.WaitForWindow("Goto Line");
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_GOTO_LABEL)), "Line &number (1 - 31):");
+  SetDlgItemTextA(dialog, IDC_GOTO_LINE, "29");
+  EditorProcess::Press(dialog, IDOK);
+  editor.WaitForStatus("Ln 29, Col 1");
+  EXPECT_EQ(editor.Editor.StatusText(), "Ln 29, Col 1");
+}
