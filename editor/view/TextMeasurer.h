@@ -17,4 +17,8 @@ public:
   virtual FontMetrics Metrics() = 0;
   // The drawn width of one character (not a tab), as the mouse walks a line.
   virtual int GlyphWidth(char c) = 0;
+  // From now on bytes from 0x80 up are read as UTF-8 sequences, each one character measured
+  // whole (on), or as single-byte characters (off, the start). The view calls it when its
+  // document's encoding changes; a measurer of single-byte text only may ignore it.
+  virtual void SetUtf8(bool) {}
 };

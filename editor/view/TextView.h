@@ -98,6 +98,25 @@ public:
 
   int MaxLength = 0;  // 0 = no limit
 
+  // --- Characters (TextViewCharacters.cpp) ----------------------------------------------
+  // A UTF-8 document (on) has characters of 1 to 4 bytes, a byte of no well-formed sequence
+  // counting as one of its own; off (the start), every byte is a character. The caret
+  // never stands inside a character, and stepping, deleting and hit-testing take it whole.
+  void SetUtf8(bool on);
+  bool IsUtf8() const { return Utf8; }
+  // The position after the character at pos and before the one before pos (pos + 1 and
+  // pos - 1 with UTF-8 off); callers clamp as they do for single bytes.
+  int NextCharPos(int pos) const;
+  int PreviousCharPos(int pos) const;
+  // pos, or (UTF-8 on) the start of the character it lies in.
+  int CharStartAt(int pos) const;
+  // Characters from the start of pos's display line to pos: the status bar's column less 1.
+  int ColumnOfPosition(int pos);
+  // A typed character given by its code point: ASCII goes through TypeChar; beyond it the
+  // character is stored as UTF-8 in a UTF-8 document, while a single-byte document beeps
+  // (the window turns characters of its code page into bytes for TypeChar itself).
+  void TypeCodePoint(unsigned codePoint);
+
   // --- Editing and undo ---------------------------------------------------------------
   // A character message: the typed-character rules (auto indent, tabs, overwrite, Backspace).
   void TypeChar(int ch);
@@ -282,6 +301,7 @@ private:
   // (input helpers)
   // The column of a line that line pixel x falls on: the first character reaching past x.
   int ColumnFromX(int line, int x);
+  int SequenceWidth(int pos, int& next);
   // Moves the caret to pos, dropping the selection or (extend) keeping the anchor.
   void MoveCaretTo(int pos, bool extend);
   // The key table's groups; each returns false where its key has no rule for modifiers.
@@ -306,6 +326,7 @@ private:
   void SelectionColours(Colour& text, Colour& back);
   void PaintGutterLine(GutterPainter& painter, const PixelRect& rect, int line);
   // TextViewEditing.cpp
+  void TypeText(const std::string& text);
   void Backspace();
   void InsertNewLine();
   std::string IndentationOfCaretLine();
@@ -364,6 +385,7 @@ private:
   bool Modified = false;
   bool ReadOnly = false;
   bool InsertMode = true;
+  bool Utf8 = false;
 
   FontMetrics MetricCache;
   bool MetricsValid = false;

@@ -99,23 +99,27 @@ void TextView::TypeChar(int ch) {
     InsertNewLine();
     return;
   }
-  const std::string text = ch == '\t' && TabInsertsSpaces ? Spaces(TabWidth) : std::string(1, static_cast<char>(ch));
-  // Overwriting stops at a hard line end: the LF is never typed over.
+  TypeText(ch == '\t' && TabInsertsSpaces ? Spaces(TabWidth) : std::string(1, static_cast<char>(ch)));
+}
+
+// Inserts at the caret, or in overwrite mode replaces the character there. Overwriting
+// stops at a hard line end: the LF is never typed over.
+void TextView::TypeText(const std::string& text) {
   const bool overwrite = !InsertMode && CaretPos < Length() && CharAt(CaretPos) != '\n';
-  ReplaceText(CaretPos, overwrite ? 1 : 0, text, -1, -1, ScrollToCaret, true);
+  ReplaceText(CaretPos, overwrite ? NextCharPos(CaretPos) - CaretPos : 0, text, -1, -1, ScrollToCaret, true);
 }
 
 // Next to a soft break the character before it goes with it: the break alone would only be
 // put back by the next wrap pass.
 void TextView::Backspace() {
   const int length = SelectionEnd() - SelectionStart();
-  const int m = length > 0 ? SelectionStart() : CaretPos - 1;
+  const int m = length > 0 ? SelectionStart() : PreviousCharPos(CaretPos);
   if (length <= 1 && m >= 0 && CharAt(m) == '\r') {
     if (m >= 1) DeleteRange(m - 1, 2);
   } else if (length > 0) {
     DeleteRange(SelectionStart(), length);
   } else if (m >= 0) {
-    DeleteChar(m);
+    DeleteRange(m, CaretPos - m);
   }
 }
 
@@ -128,7 +132,7 @@ void TextView::DeleteKey() {
   } else if (length > 0) {
     DeleteRange(m, length);
   } else if (CaretPos < Length()) {
-    DeleteChar(CaretPos);
+    DeleteRange(CaretPos, NextCharPos(CaretPos) - CaretPos);
   }
 }
 

@@ -87,8 +87,8 @@ bool TextView::LineKey(int key, int modifiers) {
   switch (key) {
   case KeyHome: q = ctrl ? 0 : LineStart(line); break;
   case KeyEnd: q = ctrl ? Length() : LineStart(line) + LineLength(line); break;
-  case KeyLeft: q = ctrl ? WordStepLeft(CaretPos) : CaretPos - 1; break;
-  default: q = ctrl ? WordStepRight(CaretPos) : CaretPos + 1; break;
+  case KeyLeft: q = ctrl ? WordStepLeft(CaretPos) : PreviousCharPos(CaretPos); break;
+  default: q = ctrl ? WordStepRight(CaretPos) : NextCharPos(CaretPos); break;
   }
   MoveCaretTo(q, extend);
   return true;

@@ -12,9 +12,13 @@ namespace {
 // run ever includes it, so a word never reaches across a hard line end.
 enum class CharClass { Space, Word, Other };
 
-CharClass ClassOf(char c) {
+// In a UTF-8 document every byte beyond ASCII belongs to a letter-like character: words in
+// other scripts are words, and since every byte of a sequence is of one class, no run ever
+// ends inside a character.
+CharClass ClassOf(char c, bool utf8) {
   if (c == '\n' || IsWrapSpace(c)) return CharClass::Space;
   const unsigned char u = static_cast<unsigned char>(c);
+  if (utf8 && u >= 0x80) return CharClass::Word;
   return std::isalnum(u) || c == '_' ? CharClass::Word : CharClass::Other;
 }
 
@@ -47,16 +51,24 @@ int TextView::ColumnFromX(int line, int x) {
     }
   }
   const int tabStop = TabStop();
-  for (; column < length; ++column) {
+  for (int next = column; column < length; column = next) {
     const char c = Buffer.CharAt(start + column);
     int width = 0;
-    if (c != '\t') width = Measurer.GlyphWidth(c);
+    next = column + 1;
+    if (Utf8 && static_cast<unsigned char>(c) >= 0x80) width = SequenceWidth(start + column, next);
+    else if (c != '\t') width = Measurer.GlyphWidth(c);
     else if (tabStop > 0) width = (left / tabStop + 1) * tabStop - left;
     else width = Metrics().AverageCharWidth;
     if (left + width > x) return column;
     left += width;
   }
   return length;
+}
+
+// The width of the character at pos in a UTF-8 document, and in next the position after it.
+int TextView::SequenceWidth(int pos, int& next) {
+  next = NextCharPos(pos);
+  return Measurer.TabbedWidth(Buffer.RangePointer(pos, next - pos), next - pos, TabStop(), 0) & 0xFFFF;
 }
 
 void TextView::GotoLine(int line) {
@@ -77,15 +89,15 @@ void TextView::SelectWordAt(int pos) {
   pos = std::min(std::max(pos, 0), Length());
   int end = pos;
   if (end < Length()) {
-    const CharClass cls = ClassOf(CharAt(end));
+    const CharClass cls = ClassOf(CharAt(end), Utf8);
     if (cls != CharClass::Space)
-      while (end < Length() && ClassOf(CharAt(end)) == cls) ++end;
+      while (end < Length() && ClassOf(CharAt(end), Utf8) == cls) ++end;
   }
   int start = end;
   if (start > 0) {
-    const CharClass cls = ClassOf(CharAt(start - 1));
+    const CharClass cls = ClassOf(CharAt(start - 1), Utf8);
     if (cls != CharClass::Space)
-      while (start > 0 && ClassOf(CharAt(start - 1)) == cls) --start;
+      while (start > 0 && ClassOf(CharAt(start - 1), Utf8) == cls) --start;
   }
   SetSelection(start, end, ScrollToCaret);
 }
@@ -95,9 +107,9 @@ int TextView::WordStepLeft(int pos) const {
   if (pos > 0 && CharAt(pos - 1) == '\n') --pos;
   while (pos > 0 && IsWrapSpace(CharAt(pos - 1))) --pos;
   if (pos > 0) {
-    const CharClass cls = ClassOf(CharAt(pos - 1));
+    const CharClass cls = ClassOf(CharAt(pos - 1), Utf8);
     if (cls != CharClass::Space)
-      while (pos > 0 && ClassOf(CharAt(pos - 1)) == cls) --pos;
+      while (pos > 0 && ClassOf(CharAt(pos - 1), Utf8) == cls) --pos;
   }
   return pos;
 }
@@ -108,9 +120,9 @@ int TextView::WordStepRight(int pos) const {
   if (pos < length && CharAt(pos) == '\n') ++pos;
   while (pos < length && IsWrapSpace(CharAt(pos))) ++pos;
   if (pos < length) {
-    const CharClass cls = ClassOf(CharAt(pos));
+    const CharClass cls = ClassOf(CharAt(pos), Utf8);
     if (cls != CharClass::Space)
-      while (pos < length && ClassOf(CharAt(pos)) == cls) ++pos;
+      while (pos < length && ClassOf(CharAt(pos), Utf8) == cls) ++pos;
   }
   while (pos < length && IsWrapSpace(CharAt(pos))) ++pos;
   return pos;

@@ -3,6 +3,8 @@
 // lies in the paint rectangle only, so that a very long line costs what shows of it.
 #include "editor/view/TextView.h"
 
+#include "editor/view/Utf8Steps.h"
+
 #include <algorithm>
 
 namespace {
@@ -13,6 +15,8 @@ namespace {
 struct LineRun {
   ViewPainter& Painter;
   const char* Text;
+  int Length = 0;
+  bool Utf8 = false;  // pieces end between characters, never inside one
   int Y = 0;
   int LineHeight = 0;
   int ScrollX = 0;
@@ -38,6 +42,12 @@ int DrawPiece(const LineRun& run, int column, int count, int x) {
   return width;
 }
 
+// end, or the end of the character it lies in.
+int WholeCharactersEnd(const LineRun& run, int end) {
+  const int start = CharBoundaryAtOrBefore(run.Text, run.Length, end);
+  return start < end ? NextCharBoundary(run.Text, run.Length, start) : end;
+}
+
 // Draws columns [from, to) from x and returns the x reached; stops once past the right edge.
 // Pieces are sized from the room left, so a long run is not drawn far beyond the edge.
 int DrawRun(const LineRun& run, int from, int to, int x) {
@@ -45,6 +55,7 @@ int DrawRun(const LineRun& run, int from, int to, int x) {
     const int chunkEnd = (from / run.Chunk + 1) * run.Chunk;
     int count = std::min(to, chunkEnd) - from;
     count = run.ShowWhitespace ? 1 : std::min(count, (run.Right - x) / run.AverageWidth + 1);
+    if (run.Utf8) count = std::min(WholeCharactersEnd(run, from + count), to) - from;
     x += DrawPiece(run, from, count, x);
     from += count;
   }
@@ -109,6 +120,8 @@ void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
   const std::vector<TokenSpan>& tokens = length > LongLine ? piece : TokensOf(line);
   text = Buffer.RangePointer(LineStart(line), length);
   run.Text = text;
+  run.Length = length;
+  run.Utf8 = Utf8;
 
   const int lineStart = LineStart(line);
   int s = 0, e = 0;
@@ -160,6 +173,12 @@ int TextView::FirstVisibleColumn(int line, const char* text, int length, int x, 
     } else {
       high = middle - 1;
     }
+  }
+  // Halving may stop inside a character; painting starts at the character's own left edge.
+  const int boundary = Utf8 ? CharBoundaryAtOrBefore(text, length, low) : low;
+  if (boundary != low && boundary >= base) {
+    low = boundary;
+    columnX = baseX + (Measurer.TabbedWidth(text + base, low - base, tabStop, baseX) & 0xFFFF);
   }
   return low;
 }

@@ -39,6 +39,10 @@ void TextView::PointFromPosition(int pos, int& x, int& y) {
 void TextView::SetSelection(int anchor, int caret, int scrollMode) {
   anchor = std::min(std::max(anchor, 0), Length());
   caret = std::min(std::max(caret, 0), Length());
+  if (Utf8) {
+    anchor = CharStartAt(anchor);
+    caret = CharStartAt(caret);
+  }
   if (anchor == AnchorPos && caret == CaretPos) {
     EnsureVisible(scrollMode);
     return;
@@ -86,7 +90,7 @@ int TextView::CaretWidth() {
   if (InsertMode) return 2;
   const int line = LineFromPosition(CaretPos);
   if (CaretPos >= Buffer.LineEnd(line)) return Metrics().AverageCharWidth;
-  return PointX(CaretPos + 1) - PointX(CaretPos);
+  return PointX(NextCharPos(CaretPos)) - PointX(CaretPos);
 }
 
 void TextView::EnsureVisible(int mode) {

@@ -19,7 +19,7 @@ public:
     for (const char* p = text; p < end;) {
       const char* tab = static_cast<const char*>(std::memchr(p, '\t', static_cast<std::size_t>(end - p)));
       if (!tab) tab = end;
-      x += static_cast<int>(tab - p) * CharWidth;
+      x += Characters(p, tab) * CharWidth;
       if (tab == end) break;
       x = tabStop > 0 ? (x / tabStop + 1) * tabStop : x + CharWidth;
       p = tab + 1;
@@ -29,8 +29,17 @@ public:
   }
   FontMetrics Metrics() override { return FontMetrics{CharWidth, 16, CharWidth}; }
   int GlyphWidth(char) override { return CharWidth; }
+  // In UTF-8 every character is CharWidth wide too: the bytes that continue one add nothing.
+  void SetUtf8(bool on) override { Utf8 = on; }
+  int Characters(const char* from, const char* to) const {
+    int count = static_cast<int>(to - from);
+    if (Utf8)
+      for (const char* p = from; p < to; ++p) count -= (static_cast<unsigned char>(*p) & 0xC0) == 0x80;
+    return count;
+  }
 
   int CharWidth = 7;
+  bool Utf8 = false;
   int Calls = 0;
 };
 

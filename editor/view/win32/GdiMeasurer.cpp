@@ -1,6 +1,19 @@
 // Measuring with GDI through an advance-width table of the view's font.
 #include "editor/view/win32/GdiMeasurer.h"
 
+#include "editor/view/Utf8Steps.h"
+
+int Utf16Units(unsigned codePoint, WCHAR units[2]) {
+  if (codePoint < 0x10000) {
+    units[0] = static_cast<WCHAR>(codePoint);
+    return 1;
+  }
+  codePoint -= 0x10000;
+  units[0] = static_cast<WCHAR>(0xD800 + (codePoint >> 10));
+  units[1] = static_cast<WCHAR>(0xDC00 + (codePoint & 0x3FF));
+  return 2;
+}
+
 GdiMeasurer::GdiMeasurer()
     : Context(CreateCompatibleDC(nullptr)),
       OriginalFont(nullptr),
@@ -37,6 +50,7 @@ void GdiMeasurer::ReadFont() {
   } else {
     Advances.fill(FontSizes.AverageCharWidth);
   }
+  WideAdvances.clear();
 }
 
 int GdiMeasurer::TabEnd(int x, int tabStop) const {
@@ -48,6 +62,7 @@ int GdiMeasurer::TabEnd(int x, int tabStop) const {
 
 // Tabs as GetTabbedTextExtentA expands them with one tab position.
 int GdiMeasurer::TabbedWidth(const char* text, int count, int tabStop, int startX) {
+  if (Utf8) return Utf8TabbedWidth(text, count, tabStop, startX);
   int x = startX;
   for (int i = 0; i < count; ++i) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
@@ -62,4 +77,37 @@ FontMetrics GdiMeasurer::Metrics() {
 
 int GdiMeasurer::GlyphWidth(char c) {
   return Advances[static_cast<unsigned char>(c)];
+}
+
+void GdiMeasurer::SetUtf8(bool on) {
+  Utf8 = on;
+}
+
+// ASCII from the table as in a single-byte document; every other character is a whole
+// sequence (or a byte of its own) at its measured width. The view passes pieces that
+// begin and end between characters.
+int GdiMeasurer::Utf8TabbedWidth(const char* text, int count, int tabStop, int startX) {
+  int x = startX;
+  for (int i = 0; i < count;) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c < 0x80) {
+      x = c == '\t' ? TabEnd(x, tabStop) : x + Advances[c];
+      ++i;
+    } else {
+      x += CharacterWidth(DecodeUtf8(text, count, i));
+      i = NextCharBoundary(text, count, i);
+    }
+  }
+  return x - startX;
+}
+
+int GdiMeasurer::CharacterWidth(unsigned codePoint) {
+  const auto known = WideAdvances.find(codePoint);
+  if (known != WideAdvances.end()) return known->second;
+  WCHAR units[2];
+  const int length = Utf16Units(codePoint, units);
+  SIZE size{};
+  const int width = Context && GetTextExtentPoint32W(Context, units, length, &size) ? size.cx : FontSizes.AverageCharWidth;
+  WideAdvances.emplace(codePoint, width);
+  return width;
 }

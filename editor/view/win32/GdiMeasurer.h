@@ -6,6 +6,10 @@
 #include "editor/view/TextMeasurer.h"
 
 #include <array>
+#include <unordered_map>
+
+// The UTF-16 form of a code point: 1 or 2 units written to units.
+int Utf16Units(unsigned codePoint, WCHAR units[2]);
 
 class GdiMeasurer : public TextMeasurer {
 public:
@@ -24,13 +28,21 @@ public:
   int TabEnd(int x, int tabStop) const;
   FontMetrics Metrics() override;
   int GlyphWidth(char c) override;
+  void SetUtf8(bool on) override;
+  bool IsUtf8() const { return Utf8; }
+  // The width of one character outside ASCII, measured by the wide GDI call on its UTF-16
+  // form and kept for the font.
+  int CharacterWidth(unsigned codePoint);
 
 private:
   void ReadFont();
+  int Utf8TabbedWidth(const char* text, int count, int tabStop, int startX);
 
   HDC Context;
   HGDIOBJ OriginalFont;
   HFONT CurrentFont;
   FontMetrics FontSizes;
   std::array<int, 256> Advances{};
+  bool Utf8 = false;
+  std::unordered_map<unsigned, int> WideAdvances;
 };

@@ -1,6 +1,8 @@
 // The view's painters over a GDI device context.
 #include "editor/view/win32/GdiPainter.h"
 
+#include "editor/view/Utf8Steps.h"
+
 void FillSolid(HDC context, const RECT& rect, COLORREF colour) {
   const COLORREF back = SetBkColor(context, colour);
   ExtTextOutA(context, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
@@ -11,6 +13,12 @@ namespace {
 
 // A run longer than this is drawn and a new one begun, so the buffers stay small.
 constexpr std::size_t LongestRun = 1024;
+
+bool HasNonAscii(const char* text, int count) {
+  for (int i = 0; i < count; ++i)
+    if (static_cast<unsigned char>(text[i]) >= 0x80) return true;
+  return false;
+}
 
 }  // namespace
 
@@ -69,12 +77,37 @@ void GdiPainter::Flush() {
     const int segment = end - start;
     for (; end < length && RunText[end] == '\t'; ++end) right += RunAdvances[end];
     const RECT cells{x, RunTop, right, RunTop + LineHeight};
-    ExtTextOutA(Context, x, RunTop, ETO_OPAQUE, &cells, RunText.data() + start, static_cast<UINT>(segment), nullptr);
+    if (Measurer.IsUtf8() && HasNonAscii(RunText.data() + start, segment))
+      DrawWideSegment(cells, start, segment);
+    else
+      ExtTextOutA(Context, x, RunTop, ETO_OPAQUE, &cells, RunText.data() + start, static_cast<UINT>(segment), nullptr);
     x = right;
     start = end;
   }
   RunText.clear();
   RunAdvances.clear();
+}
+
+// The UTF-16 form of a stretch of UTF-8 text, each character placed by the advance the
+// measurer gave it, so that what is drawn lines up with what the view measured.
+void GdiPainter::DrawWideSegment(const RECT& cells, int start, int length) {
+  std::vector<WCHAR> units;
+  std::vector<INT> advances;
+  const char* text = RunText.data() + start;
+  for (int i = 0; i < length;) {
+    const int next = NextCharBoundary(text, length, i);
+    WCHAR pair[2];
+    const int count = Utf16Units(DecodeUtf8(text, length, i), pair);
+    INT advance = 0;
+    for (int k = i; k < next; ++k) advance += RunAdvances[static_cast<std::size_t>(start + k)];
+    for (int k = 0; k < count; ++k) {
+      units.push_back(pair[k]);
+      advances.push_back(k == 0 ? advance : 0);
+    }
+    i = next;
+  }
+  ExtTextOutW(Context, cells.left, cells.top, ETO_OPAQUE, &cells, units.data(), static_cast<UINT>(units.size()),
+              advances.data());
 }
 
 int GdiPainter::DrawText(int x, int y, const char* text, int count, int tabStop, int tabOrigin) {
@@ -88,15 +121,26 @@ int GdiPainter::DrawText(int x, int y, const char* text, int count, int tabStop,
     RunTextColour = TextColour;
     RunBackColour = BackColour;
   }
+  const bool utf8 = Measurer.IsUtf8();
   for (int i = 0; i < count; ++i) {
     const char c = text[i];
-    const int advance = c == '\t' ? tabOrigin + Measurer.TabEnd(RunRight - tabOrigin, tabStop) - RunRight
-                                   : Measurer.GlyphWidth(c);
+    int advance = 0;
+    if (c == '\t') advance = tabOrigin + Measurer.TabEnd(RunRight - tabOrigin, tabStop) - RunRight;
+    else if (utf8 && static_cast<unsigned char>(c) >= 0x80) advance = CharacterAdvance(text, count, i);
+    else advance = Measurer.GlyphWidth(c);
     RunText += c;
     RunAdvances.push_back(advance);
     RunRight += advance;
   }
   return (RunRight - x) & 0xFFFF;
+}
+
+// A character outside ASCII is its whole sequence: its first byte carries the width, the
+// bytes that continue it none.
+int GdiPainter::CharacterAdvance(const char* text, int count, int i) {
+  const int start = CharBoundaryAtOrBefore(text, count, i);
+  if (start != i) return 0;
+  return Measurer.CharacterWidth(DecodeUtf8(text, count, i));
 }
 
 void GdiPainter::FillRect(int left, int top, int right, int bottom, Colour colour) {

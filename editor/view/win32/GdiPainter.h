@@ -12,7 +12,9 @@
 
 // Text runs that continue one another in the same colours are joined and drawn with one
 // ExtTextOutA per stretch between tabs, the tabs expanded from the measurer's advance table:
-// a line of many tokens costs a few GDI calls, and the pixels are TabbedTextOutA's.
+// a line of many tokens costs a few GDI calls, and the pixels are TabbedTextOutA's. In a
+// UTF-8 document a stretch holding characters beyond ASCII goes to ExtTextOutW in its UTF-16
+// form, each character placed at the width the measurer gave it.
 class GdiPainter : public ViewPainter {
 public:
   // Paints on context, whose font is the measurer's; the context's pen and colours are
@@ -33,6 +35,8 @@ public:
 private:
   // Draws the text collected so far.
   void Flush();
+  void DrawWideSegment(const RECT& cells, int start, int length);
+  int CharacterAdvance(const char* text, int count, int i);
 
   HDC Context;
   GdiMeasurer& Measurer;

@@ -158,6 +158,34 @@ void TextViewWindow::OnFinalDestroy(UINT message, WPARAM wParam, LPARAM lParam) 
   OnFinalMessage(window);
 }
 
+// The window is an ANSI one: its characters are bytes of the system's code page, which a
+// UTF-8 document stores in their UTF-8 form.
+void TextViewWindow::OnChar(WPARAM ch) {
+  const char byte = static_cast<char>(ch);
+  if (!IsUtf8() || static_cast<unsigned char>(byte) < 0x80) {
+    TypeChar(static_cast<unsigned char>(byte));
+    return;
+  }
+  WCHAR unit = 0;
+  if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1) == 1) OnUnicodeChar(unit);
+  else WindowHost.Beep();
+}
+
+// A character as a code point, whole even beyond the code page. A single-byte document
+// takes what its code page holds; for anything else the view beeps.
+void TextViewWindow::OnUnicodeChar(unsigned codePoint) {
+  if (!IsUtf8() && codePoint >= 0x80 && codePoint < 0x10000) {
+    const WCHAR unit = static_cast<WCHAR>(codePoint);
+    char byte = 0;
+    BOOL lost = FALSE;
+    if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &unit, 1, &byte, 1, nullptr, &lost) == 1 && !lost) {
+      TypeChar(static_cast<unsigned char>(byte));
+      return;
+    }
+  }
+  TypeCodePoint(codePoint);
+}
+
 LRESULT TextViewWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
   case WM_KEYDOWN:
@@ -166,8 +194,12 @@ LRESULT TextViewWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     KeyUp(static_cast<int>(wParam));
     return 0;
   case WM_CHAR:
-    TypeChar(static_cast<unsigned char>(wParam));
+    OnChar(wParam);
     return 0;
+  case WM_UNICHAR:
+    if (wParam == UNICODE_NOCHAR) return TRUE;
+    OnUnicodeChar(static_cast<unsigned>(wParam));
+    return FALSE;
   case WM_SETTEXT: {
     std::string text = lParam ? reinterpret_cast<const char*>(lParam) : "";
     // Other programs send CR LF text; CR inside the view is its own soft break.

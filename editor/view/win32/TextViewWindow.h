@@ -53,6 +53,8 @@ private:
 
   // Message handlers (TextViewWindow.cpp).
   LRESULT OnKeyDown(WPARAM key, LPARAM lParam);
+  void OnChar(WPARAM ch);
+  void OnUnicodeChar(unsigned codePoint);
   LRESULT OnGetText(WPARAM size, LPARAM buffer);
   void OnPaint();
   void OnEraseBackground(HDC context);
