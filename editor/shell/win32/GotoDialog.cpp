@@ -12,7 +12,7 @@
 namespace {
 
 struct GotoState {
-  int DisplayLines = 0;
+  int LineCount = 0;
   int Number = 0;
 };
 
@@ -27,7 +27,7 @@ void Initialise(HWND dialog, const GotoState& state) {
   char format[128] = {};
   GetDlgItemTextA(dialog, IDC_GOTO_LABEL, format, sizeof format);
   char label[160];
-  std::snprintf(label, sizeof label, format, state.DisplayLines);
+  std::snprintf(label, sizeof label, format, state.LineCount);
   SetDlgItemTextA(dialog, IDC_GOTO_LABEL, label);
   EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
   CentreOnOwner(dialog);
@@ -72,9 +72,9 @@ INT_PTR CALLBACK GotoProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 
 }  // namespace
 
-bool RunGotoDialog(HINSTANCE instance, HWND owner, int displayLines, int& number) {
+bool RunGotoDialog(HINSTANCE instance, HWND owner, int lineCount, int& number) {
   GotoState state;
-  state.DisplayLines = displayLines;
+  state.LineCount = lineCount;
   const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_GOTO), owner, GotoProc,
                                          reinterpret_cast<LPARAM>(&state));
   number = state.Number;
