@@ -9,6 +9,10 @@
 // destroy everything behind the zero byte.
 std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte = nullptr);
 
+// Every byte of the file, zero bytes included, read the same shared way: a document's file
+// may be UTF-16, where most ASCII characters carry a zero byte.
+std::string ReadFileBytes(const std::string& path);
+
 // Replaces the file's content with text in one piece. The text goes to a temporary file
 // beside it first, so a failed or interrupted write leaves the old file as it was. On Windows
 // that file is named after the file (SaveTemporaryPath), so the next write removes one that a

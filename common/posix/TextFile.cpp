@@ -46,12 +46,17 @@ void WriteAll(int descriptor, const std::string& text, const std::string& path) 
 
 }  // namespace
 
-std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte) {
+std::string ReadFileBytes(const std::string& path) {
   FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file) ThrowFileError(path);
   std::string text(static_cast<std::size_t>(FileLength(file.get(), path)), '\0');
   text.resize(std::fread(&text[0], 1, text.size(), file.get()));
   if (std::ferror(file.get())) ThrowFileError(path);
+  return text;
+}
+
+std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte) {
+  std::string text = ReadFileBytes(path);
   const std::size_t zero = text.find('\0');
   if (heldNulByte) *heldNulByte = zero != std::string::npos;
   if (zero != std::string::npos) text.resize(zero);

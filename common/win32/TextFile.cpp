@@ -90,7 +90,7 @@ void ShowAsWritten(const std::string& path, DWORD oldAttributes) {
 
 }  // namespace
 
-std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte) {
+std::string ReadFileBytes(const std::string& path) {
   FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen()) ThrowLastError(path);
@@ -102,6 +102,11 @@ std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulB
   if (!text.empty() && !ReadFile(file.Get(), &text[0], static_cast<DWORD>(text.size()), &read, nullptr))
     ThrowLastError(path);
   text.resize(read);
+  return text;
+}
+
+std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte) {
+  std::string text = ReadFileBytes(path);
   const std::size_t zero = text.find('\0');
   if (heldNulByte) *heldNulByte = zero != std::string::npos;
   if (zero != std::string::npos) text.resize(zero);

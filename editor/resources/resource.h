@@ -15,6 +15,7 @@
 #define IDD_PROMPT 112
 #define IDD_LANGUAGES_PAGE 133
 #define IDD_COLORS_PAGE 134
+#define IDD_SAVE_FORMAT 140
 
 // Positions in the main menu that the shell replaces or copies at run time.
 #define MENU_POS_FILE 0
@@ -35,6 +36,9 @@
 #define IDC_NEWLINE_CRLF 1040
 #define IDC_NEWLINE_CR 1041
 #define IDC_NEWLINE_LF 1042
+// The Save As dialog's encoding and line-break lists.
+#define IDC_SAVE_ENCODING 1150
+#define IDC_SAVE_NEWLINE 1151
 #define IDC_AUTO_INDENT 1043
 #define IDC_TAB_WIDTH 1044
 #define IDC_MAX_RECENT_FILES 1045

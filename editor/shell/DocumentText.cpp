@@ -73,6 +73,30 @@ std::string BinaryFileMessage(const std::string& path) {
          "' contains binary data (NUL bytes). It was opened read-only so that it cannot be overwritten.";
 }
 
+std::string ReplacedUnitsMessage(const std::string& path, const char* encodingName, std::size_t count) {
+  return "File '" + path + "' is not valid " + encodingName + ": " + std::to_string(count) +
+         " broken code units are shown as U+FFFD. It was opened read-only so that it cannot be overwritten; "
+         "Save As keeps the text under another name.";
+}
+
+std::string ReplacedUnitsQuestion(const std::string& path) {
+  return "File '" + path +
+         "' holds broken UTF-16 code units that are shown as U+FFFD. Saving over it writes U+FFFD in their "
+         "place.\n\nDo you want to save over it anyway?";
+}
+
+std::string AnsiLossQuestion(std::size_t count, const std::string& examples) {
+  return "The document holds " + std::to_string(count) + " characters that the ANSI code page cannot hold (" +
+         examples + (count > 5 ? " ...)." : ").") +
+         " Saved as ANSI, each of them becomes \"?\" and is lost.\n\nDo you want to save it as ANSI anyway?";
+}
+
+std::string InvalidUtf8Question(std::size_t count) {
+  return "The document holds " + std::to_string(count) +
+         " bytes that are not valid UTF-8. Saved as UTF-16, each of them becomes U+FFFD and is lost."
+         "\n\nDo you want to save it anyway?";
+}
+
 std::string ExternalChangeQuestion(const std::string& path, bool modified) {
   return "File '" + path + "' has been modified externally." +
          (modified ? "\n\nDo you want to reload the file and lose your changes?" : "\n\nDo you want to reload the file?");

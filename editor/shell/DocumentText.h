@@ -2,6 +2,7 @@
 // file, the Recent popup's items, the Open dialog's name and the messages that name a file.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -32,5 +33,13 @@ std::string OpenDialogPath(const std::string& chosen, const std::string& default
 std::string MissingFileMessage(const std::string& path);
 std::string ReadOnlyTargetMessage(const std::string& path);
 std::string BinaryFileMessage(const std::string& path);
+// A UTF-16 file with an odd byte count or unpaired surrogates: count units show as U+FFFD.
+std::string ReplacedUnitsMessage(const std::string& path, const char* encodingName, std::size_t count);
+// Saving over that file would write the replacements in place of what it holds.
+std::string ReplacedUnitsQuestion(const std::string& path);
+// Saving as ANSI loses count characters that the code page cannot hold; examples names some.
+std::string AnsiLossQuestion(std::size_t count, const std::string& examples);
+// Saving as UTF-16 loses count bytes of the text that are not UTF-8.
+std::string InvalidUtf8Question(std::size_t count);
 // The reload question after another program changed the file.
 std::string ExternalChangeQuestion(const std::string& path, bool modified);

@@ -11,8 +11,10 @@
 #include "editor/shell/DocumentText.h"
 #include "editor/shell/OpenFilter.h"
 #include "editor/shell/TrailingBlanks.h"
+#include "editor/shell/win32/AnsiCodePage.h"
 #include "editor/shell/win32/FileErrorMessage.h"
 #include "editor/shell/win32/MainWindow.h"
+#include "editor/shell/win32/SaveAsDialog.h"
 #include "editor/shell/win32/WaitCursorScope.h"
 
 #include <algorithm>
@@ -138,24 +140,15 @@ bool MainWindow::SaveDocument() {
   // unseen: the question comes first, and whatever the answer, this save ends there (after
   // a reload there is nothing left to save).
   if (CheckExternalChange()) return !View.IsModified();
-  return WriteDocument(currentPath);
+  return WriteDocument(currentPath, documentFormat);
 }
 
 bool MainWindow::SaveDocumentAs() {
-  const std::string filter = DialogFilter("ASCII Text|*.*||");
-  std::string file = currentPath;
-  file.resize(std::max(DialogPathSize, file.size() + 1), '\0');
-  OPENFILENAMEA dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = Handle;
-  dialog.lpstrFilter = filter.c_str();
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = &file[0];
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrDefExt = Settings.DefaultExtention.empty() ? nullptr : Settings.DefaultExtention.c_str();
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-  if (!GetSaveFileNameA(&dialog)) return false;
-  return WriteDocument(file.c_str());
+  std::string path = currentPath;
+  DocumentFormat format = documentFormat;
+  const char* extension = Settings.DefaultExtention.empty() ? nullptr : Settings.DefaultExtention.c_str();
+  if (!RunSaveAsDialog(Instance, Handle, extension, path, format)) return false;
+  return WriteDocument(path, format);
 }
 
 bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
@@ -167,12 +160,12 @@ bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
     return false;
   }
   UpdateWindow(Handle);
-  std::string text;
-  bool heldNulByte = false;
+  DecodedDocument document;
+  document.format.newLineType = Settings.NewLineType;
   if (!isNew) {
     ShowOpeningStatus(path);
     try {
-      text = ReadTextFile(path, true, &heldNulByte);
+      document = DecodeDocument(ReadFileBytes(path), Settings.NewLineType);
     } catch (const FileError& error) {
       if (!quiet) ShowFileError(error, true);
       return false;
@@ -181,10 +174,14 @@ bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
   const std::string newPath = path;  // path may be currentPath itself
   View.SetText("");
   View.SetModified(false);
-  cutAtNulByte = heldNulByte;
+  cutAtNulByte = document.heldNulByte;
+  replacedBadUnits = document.replacedUnits > 0;
+  documentFormat = document.format;
+  UpdateFormatStatus();
+  View.SetUtf8(documentFormat.encoding != TextEncoding::Ansi);
   SetDocumentPath(newPath);
   if (!isNew) {
-    View.SetText(std::move(text));
+    View.SetText(std::move(document.text));
     View.SetModified(false);
     View.SetReadOnly(ShouldBeReadOnly(IsReadOnly(newPath)));
   } else {
@@ -194,7 +191,10 @@ bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
   View.ClearUndo();
   existsOnDisk = !isNew && FileExists(newPath);
   if (existsOnDisk) lastFileStamp = GetFileStamp(newPath);
-  if (heldNulByte) ShowMessage(BinaryFileMessage(newPath), "Quilvane", MB_OK | MB_ICONWARNING);
+  if (cutAtNulByte) ShowMessage(BinaryFileMessage(newPath), "Quilvane", MB_OK | MB_ICONWARNING);
+  if (replacedBadUnits)
+    ShowMessage(ReplacedUnitsMessage(newPath, EncodingName(documentFormat.encoding), document.replacedUnits),
+                "Quilvane", MB_OK | MB_ICONWARNING);
   return true;
 }
 
@@ -209,17 +209,35 @@ void MainWindow::ShowOpeningStatus(const std::string& path) {
 }
 
 bool MainWindow::ShouldBeReadOnly(bool fileReadOnly) const {
-  return fileReadOnly || cutAtNulByte;
+  return fileReadOnly || cutAtNulByte || replacedBadUnits;
 }
 
 bool MainWindow::ConfirmCuttingFile(const std::string& path) {
-  if (!cutAtNulByte || !SamePath(FullLongPath(path), FullLongPath(currentPath))) return true;
-  return ShowMessage(CutFileQuestion(currentPath), "Save File", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+  if (!(cutAtNulByte || replacedBadUnits) || !SamePath(FullLongPath(path), FullLongPath(currentPath))) return true;
+  const std::string question = cutAtNulByte ? CutFileQuestion(currentPath) : ReplacedUnitsQuestion(currentPath);
+  return ShowMessage(question, "Save File", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
+bool MainWindow::TextInEncoding(const DocumentFormat& format, std::string& text, bool& converted) {
+  const bool toAnsi = format.encoding == TextEncoding::Ansi;
+  converted = toAnsi != (documentFormat.encoding == TextEncoding::Ansi);
+  if (!converted) return true;
+  if (!toAnsi) {
+    text = Utf8FromAnsi(text);
+    return true;
+  }
+  AnsiConversion ansi = AnsiFromUtf8(text);
+  if (ansi.lostCount > 0 &&
+      ShowMessage(AnsiLossQuestion(ansi.lostCount, ansi.lostExamples), "Save File",
+                  MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES)
+    return false;
+  text = std::move(ansi.text);
+  return true;
 }
 
 // A failed write keeps the document modified and reports false, so that no question that
 // asked for the save goes on to discard the text.
-bool MainWindow::WriteDocument(const std::string& path) {
+bool MainWindow::WriteDocument(const std::string& path, const DocumentFormat& format) {
   if (FileExists(path) && IsReadOnly(path)) {
     ShowMessage(ReadOnlyTargetMessage(path), "Error", MB_OK | MB_ICONERROR);
     return false;
@@ -227,12 +245,28 @@ bool MainWindow::WriteDocument(const std::string& path) {
   if (!ConfirmCuttingFile(path)) return false;
   WaitCursorScope wait;
   if (Settings.RemoveTrailingWhitespaceOnSave) RemoveTrailingBlanks(View);
+  std::string text = View.GetText(NewLineLf);
+  bool converted = false;
+  if (!TextInEncoding(format, text, converted)) return false;
+  std::size_t replaced = 0;
+  // Only a converted text is needed again afterwards; any other is handed on without a copy.
+  const std::string bytes =
+      converted ? EncodeDocument(text, format, replaced) : EncodeDocument(std::move(text), format, replaced);
+  if (replaced > 0 && ShowMessage(InvalidUtf8Question(replaced), "Save File", MB_YESNO | MB_ICONWARNING |
+                                  MB_DEFBUTTON2) != IDYES)
+    return false;
   try {
-    WriteTextFile(path, ToNewLineType(View.GetText(NewLineLf), Settings.NewLineType));
+    WriteTextFile(path, bytes);
   } catch (const FileError& error) {
     ShowFileError(error, false);
     return false;
   }
+  // The view holds the text in the form of the new encoding from now on; the old steps of
+  // the undo history were made on the old form.
+  if (converted) ReplaceConvertedText(std::move(text), format.encoding != TextEncoding::Ansi);
+  replacedBadUnits = false;
+  documentFormat = format;
+  UpdateFormatStatus();
   // The file now holds all of the text: nothing is left behind a NUL byte.
   cutAtNulByte = false;
   View.SetModified(false);
@@ -289,6 +323,16 @@ bool MainWindow::CheckExternalChange() {
   else
     lastFileStamp = GetFileStamp(currentPath);
   return true;
+}
+
+// The caret stays on its line; its column may count other bytes now.
+void MainWindow::ReplaceConvertedText(std::string text, bool utf8) {
+  const int line = View.HardLineOfLine(View.LineFromPosition(View.Caret()));
+  View.SetText("");
+  View.SetUtf8(utf8);
+  View.SetText(std::move(text));
+  View.ClearUndo();
+  View.GotoHardLine(line);
 }
 
 // The caret goes back to its line and column, clamped to the new text; the scroll position stays.

@@ -9,12 +9,19 @@
 #include "editor/shell/win32/LogFontRecord.h"
 #include "editor/shell/win32/OpenHelp.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
 constexpr int StatusBarId = 0xE801;
 constexpr int CaretStatusWidth = 100;
+constexpr int CaretStatusPart = 0;
+constexpr int EncodingStatusPart = 2;
+constexpr int NewLineStatusPart = 3;
+constexpr int StatusPartCount = 4;
+// Room around a part's text: its borders and the gap the status bar keeps before the text.
+constexpr int StatusTextPadding = 12;
 constexpr UINT_PTR FileWatchTimer = 1;
 constexpr UINT FileWatchPeriod = 1000;
 
@@ -161,8 +168,8 @@ bool MainWindow::CreateChildren() {
   StatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBarId)), Instance, nullptr);
   if (!StatusBar) return false;
-  int parts[2] = {CaretStatusWidth, -1};
-  SendMessageA(StatusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  caretPartWidth = CaretStatusWidth;
+  UpdateFormatStatus();
   return true;
 }
 
@@ -210,6 +217,7 @@ void MainWindow::OnDestroy() {
 void MainWindow::Layout() {
   if (!View.Window() || !StatusBar) return;
   SendMessageA(StatusBar, WM_SIZE, 0, 0);
+  LayoutStatusParts();
   RECT client, status;
   GetClientRect(Handle, &client);
   GetWindowRect(StatusBar, &status);
@@ -254,8 +262,43 @@ void MainWindow::UpdateCaretStatus() {
   const int caret = View.Caret();
   const int line = View.LineFromPosition(caret);
   char text[64];
-  std::snprintf(text, sizeof text, "Ln %d, Col %d", View.HardLineOfLine(line) + 1, caret - View.LineStart(line) + 1);
-  SendMessageA(StatusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+  std::snprintf(text, sizeof text, "Ln %d, Col %d", View.HardLineOfLine(line) + 1, View.ColumnOfPosition(caret) + 1);
+  SendMessageA(StatusBar, SB_SETTEXTA, CaretStatusPart, reinterpret_cast<LPARAM>(text));
+  const int width = StatusTextWidth(text);
+  if (width <= caretPartWidth) return;
+  caretPartWidth = width;
+  LayoutStatusParts();
+}
+
+void MainWindow::UpdateFormatStatus() {
+  if (!StatusBar) return;
+  SendMessageA(StatusBar, SB_SETTEXTA, EncodingStatusPart,
+               reinterpret_cast<LPARAM>(EncodingName(documentFormat.encoding)));
+  SendMessageA(StatusBar, SB_SETTEXTA, NewLineStatusPart,
+               reinterpret_cast<LPARAM>(NewLineTypeName(documentFormat.newLineType)));
+  LayoutStatusParts();
+}
+
+// The last part reaches under the size grip, so it is given the grip's width on top.
+void MainWindow::LayoutStatusParts() {
+  if (!StatusBar) return;
+  RECT client;
+  GetClientRect(StatusBar, &client);
+  const int lineBreaks = StatusTextWidth(NewLineTypeName(documentFormat.newLineType)) + GetSystemMetrics(SM_CXVSCROLL);
+  const int encoding = StatusTextWidth(EncodingName(documentFormat.encoding));
+  const int formatLeft = std::max(caretPartWidth, static_cast<int>(client.right) - lineBreaks - encoding);
+  int parts[StatusPartCount] = {caretPartWidth, formatLeft, formatLeft + encoding, -1};
+  SendMessageA(StatusBar, SB_SETPARTS, StatusPartCount, reinterpret_cast<LPARAM>(parts));
+}
+
+int MainWindow::StatusTextWidth(const std::string& text) const {
+  HDC context = GetDC(StatusBar);
+  const HGDIOBJ old = SelectObject(context, reinterpret_cast<HFONT>(SendMessageA(StatusBar, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32A(context, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(context, old);
+  ReleaseDC(StatusBar, context);
+  return size.cx + StatusTextPadding;
 }
 
 bool MainWindow::PreTranslate(MSG& message) {

@@ -6,6 +6,7 @@
 #include "common/win32/WinApi.h"
 #include "editor/shell/ClipboardHistory.h"
 #include "editor/shell/CommandLineOptions.h"
+#include "editor/shell/DocumentFormat.h"
 #include "editor/shell/DynamicCommandIds.h"
 #include "editor/shell/SearchProgress.h"
 #include "editor/shell/win32/FindReplaceDialog.h"
@@ -34,6 +35,9 @@ public:
   bool PreTranslate(MSG& message);
   // Once per idle period of the message loop.
   void OnIdle();
+  // The encoding and line breaks the document was read with and is written with. A Unicode
+  // document's text in the view is UTF-8; an ANSI one's is the file's bytes.
+  const DocumentFormat& Format() const { return documentFormat; }
 
 private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -54,6 +58,11 @@ private:
   // Status bar.
   void UpdateCaretStatus();
   void ShowOpeningStatus(const std::string& path);
+  // The encoding and line-break parts, after the document's format changed.
+  void UpdateFormatStatus();
+  // Every part as wide as its text needs; the clipboard part takes what is left.
+  void LayoutStatusParts();
+  int StatusTextWidth(const std::string& text) const;
   // Menu states (MenuStates.cpp).
   void OnInitMenu(HMENU menu);
   void UpdateEditStates(HMENU menu);
@@ -116,7 +125,13 @@ private:
   // False when the file could not be read or is missing; the current document then stays.
   // quiet: such a failure is not reported.
   bool LoadDocument(const std::string& path, bool isNew, bool quiet = false);
-  bool WriteDocument(const std::string& path);
+  bool WriteDocument(const std::string& path, const DocumentFormat& format);
+  // The view's text in the encoding family of format; an ANSI text with characters outside
+  // the code page only after the user agreed to lose them. False when declined.
+  bool TextInEncoding(const DocumentFormat& format, std::string& text, bool& converted);
+  // The view's text replaced by its form in the new encoding; utf8: the view steps over
+  // whole UTF-8 characters from now on.
+  void ReplaceConvertedText(std::string text, bool utf8);
   // True to go on (saved, or declined); false when the user cancelled or the save failed.
   bool AskSaveModified();
   void SetDocumentPath(const std::string& path);
@@ -130,7 +145,8 @@ private:
   void BuildRecentPopup();
   // The read-only state the document's file asks for.
   bool ShouldBeReadOnly(bool fileReadOnly) const;
-  // Whether a write to path would cut the file that the view shows only up to a NUL byte.
+  // Whether a write to path may replace the file that the view shows only in part: up to a
+  // NUL byte, or with broken UTF-16 replaced.
   bool ConfirmCuttingFile(const std::string& path);
   void ShowFileError(const FileError& error, bool reading);
   // Reports a folder or a device named as a document; true when path is one.
@@ -163,6 +179,10 @@ private:
   // The document ends early at a NUL byte of its file: saving over that file would destroy
   // everything behind it, so the view stays read-only and such a save must be confirmed.
   bool cutAtNulByte = false;
+  // The same for a UTF-16 file whose broken units the view shows as U+FFFD.
+  bool replacedBadUnits = false;
+  DocumentFormat documentFormat;
+  int caretPartWidth = 0;  // grows with the caret text, never below its first width
   bool checkingExternalChange = false;
   bool settingsLoaded = false;
 };

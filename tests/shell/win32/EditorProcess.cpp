@@ -174,6 +174,23 @@ std::string EditorProcess::StatusPartText(int part) const {
   return text.c_str();
 }
 
+std::vector<int> EditorProcess::StatusPartEdges() const {
+  HWND status = FindWindowExA(Main, nullptr, STATUSCLASSNAMEA, nullptr);
+  const int count = static_cast<int>(SendMessageA(status, SB_GETPARTS, 0, 0));
+  std::vector<int> edges(static_cast<std::size_t>(count));
+  const SIZE_T size = edges.size() * sizeof(int);
+  void* remote = VirtualAllocEx(Process.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (!remote) {
+    ADD_FAILURE() << "no memory in the editor's process: " << GetLastError();
+    return edges;
+  }
+  SendMessageA(status, SB_GETPARTS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(remote));
+  SIZE_T read = 0;
+  ReadProcessMemory(Process.hProcess, remote, edges.data(), size, &read);
+  VirtualFreeEx(Process.hProcess, remote, 0, MEM_RELEASE);
+  return edges;
+}
+
 void EditorProcess::Command(unsigned id) const {
   SendMessageA(Main, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }

@@ -47,8 +47,11 @@ public:
   std::string ViewText() const;
   // The caret status of the status bar.
   std::string StatusText() const;
-  // The text of a part of the status bar (0 the caret, 1 the clipboard).
+  // The text of a part of the status bar (0 the caret, 1 the clipboard, 2 the encoding, 3 the
+  // line breaks).
   std::string StatusPartText(int part) const;
+  // The right edges of the status bar's parts (-1: to the window's edge).
+  std::vector<int> StatusPartEdges() const;
   // Sends a menu command to the main window and waits until it has run.
   void Command(unsigned id) const;
   // Posts it instead, for a command that opens a message box or a dialog.

@@ -222,7 +222,7 @@ TEST_F(ToolsTest, AProgramGetsTheFileMacrosAndStartsInTheDocumentsFolderAfterThe
   const std::string folder = Editor.Path("old.src");
   EXPECT_EQ(NotesWritten(), "main\ncpp\n" + File + "\n" + folder + "\\\ncwd=" + folder + "\n");
   // Saved first, as the tool asks.
-  EXPECT_EQ(Editor.Folder().ReadBytes("old.src\\main.cpp"), "xint main();\r\n");
+  EXPECT_EQ(Editor.Folder().ReadBytes("old.src\\main.cpp"), "xint main();\n");  // its own line breaks
   EXPECT_EQ(Editor.Caption(), File);
 }
 
