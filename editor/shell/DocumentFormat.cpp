@@ -13,7 +13,10 @@ bool IsUtf16(TextEncoding encoding) {
 // The text of a file whose bytes after the mark are its encoding's; UTF-8 as it is.
 std::string UnicodeText(std::string bytes, TextEncoding encoding, std::size_t& replaced) {
   const std::size_t mark = ByteOrderMark(encoding).size();
-  if (!IsUtf16(encoding)) return bytes.erase(0, mark);
+  if (!IsUtf16(encoding)) {
+    bytes.erase(0, mark);
+    return bytes;  // moved, not copied
+  }
   const std::u16string units = Utf16FromBytes(bytes, mark, encoding == TextEncoding::Utf16Be, replaced);
   bytes = std::string();  // a large file need not be held three times
   return Utf8FromUtf16(units, replaced);
