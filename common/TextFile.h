@@ -19,3 +19,10 @@ std::string ReadFileBytes(const std::string& path);
 // killed write left behind. An existing file keeps its attributes (a hidden file stays
 // hidden). A read-only file is refused.
 void WriteTextFile(const std::string& path, const std::string& text);
+
+#ifdef _WIN32
+// The same for names that only the platform's wide file functions can open; a FileError
+// names such a file as the code page spells it.
+std::string ReadFileBytes(const std::wstring& path);
+void WriteTextFile(const std::wstring& path, const std::string& text);
+#endif

@@ -3,34 +3,66 @@
 
 #include "common/FileError.h"
 #include "common/LineEnds.h"
+#include "common/TextEncoding.h"
 #include "common/TextFile.h"
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace {
 
 // Copies the zero-terminated text of a global memory block, never reading past its end.
-bool CopyGlobalText(HANDLE data, std::string& text) {
-  const char* bytes = static_cast<const char*>(GlobalLock(data));
-  if (!bytes) return false;
-  const std::size_t size = GlobalSize(data);
-  text.assign(bytes, std::find(bytes, bytes + size, '\0'));
+template <class Char> bool CopyGlobalText(HANDLE data, std::basic_string<Char>& text) {
+  const Char* units = static_cast<const Char*>(GlobalLock(data));
+  if (!units) return false;
+  const std::size_t size = GlobalSize(data) / sizeof(Char);
+  text.assign(units, std::find(units, units + size, Char()));
   GlobalUnlock(data);
   return true;
 }
 
-HGLOBAL CreateGlobalText(const std::string& text) {
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+template <class Char> HGLOBAL CreateGlobalText(const std::basic_string<Char>& text) {
+  const std::size_t size = (text.size() + 1) * sizeof(Char);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
   if (!memory) return nullptr;
-  char* bytes = static_cast<char*>(GlobalLock(memory));
-  if (!bytes) {
+  void* units = GlobalLock(memory);
+  if (!units) {
     GlobalFree(memory);
     return nullptr;
   }
-  std::memcpy(bytes, text.c_str(), text.size() + 1);
+  std::memcpy(units, text.c_str(), size);
   GlobalUnlock(memory);
   return memory;
+}
+
+// The code page's form of a UTF-16 text, for programs that read only CF_TEXT. The platform
+// would derive it from the keyboard's locale rather than from the code page that ANSI
+// programs and the editor's own ANSI documents use.
+std::string CodePageText(const std::wstring& wide) {
+  if (wide.empty()) return std::string();
+  const int size = static_cast<int>(wide.size());
+  std::string text(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), size, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
+  return text;
+}
+
+// Empties the clipboard and hands it the blocks, each of its format; a block the clipboard
+// did not take is freed. True when every block was placed.
+bool PlaceOnClipboard(HWND owner, const std::vector<std::pair<UINT, HGLOBAL>>& blocks) {
+  bool allocated = true;
+  for (const auto& block : blocks) allocated = allocated && block.second;
+  bool placed = allocated && OpenClipboard(owner);
+  const bool opened = placed;
+  placed = placed && EmptyClipboard();
+  for (const auto& block : blocks) {
+    // Once SetClipboardData succeeded the memory belongs to the clipboard.
+    if (placed && SetClipboardData(block.first, block.second)) continue;
+    placed = false;
+    if (block.second) GlobalFree(block.second);
+  }
+  const bool closed = opened && CloseClipboard() != FALSE;
+  return placed && closed;
 }
 
 bool IsExistingFile(const std::string& path) {
@@ -65,17 +97,29 @@ bool GetClipboardText(HWND owner, std::string& text, bool stripSoftBreaks) {
 }
 
 bool SetClipboardText(HWND owner, const std::string& text, bool toCrLf) {
-  const HGLOBAL memory = CreateGlobalText(toCrLf ? ToCrLf(text) : text);
-  if (!memory) return false;
-  if (!OpenClipboard(owner)) {
-    GlobalFree(memory);
-    return false;
-  }
-  // Once SetClipboardData succeeded the memory belongs to the clipboard.
-  const bool placed = EmptyClipboard() && SetClipboardData(CF_TEXT, memory);
-  if (!placed) GlobalFree(memory);
-  const bool closed = CloseClipboard() != FALSE;
-  return placed && closed;
+  return PlaceOnClipboard(owner, {{CF_TEXT, CreateGlobalText(toCrLf ? ToCrLf(text) : text)}});
+}
+
+// A program that put only CF_TEXT there still offers CF_UNICODETEXT: the platform converts
+// it from the code page of the locale the text was placed with.
+bool GetClipboardUtf8Text(HWND owner, std::string& text, bool stripSoftBreaks) {
+  if (!OpenClipboard(owner)) return false;
+  std::wstring wide;
+  const HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const bool copied = data && CopyGlobalText(data, wide);
+  if (!CloseClipboard() || !copied) return false;
+  std::size_t replaced = 0;
+  std::string copy = Utf8FromUtf16(std::u16string(wide.begin(), wide.end()), replaced);
+  if (stripSoftBreaks) StripSoftBreaks(copy);
+  text = std::move(copy);
+  return true;
+}
+
+bool SetClipboardUtf8Text(HWND owner, const std::string& text, bool toCrLf) {
+  std::size_t replaced = 0;
+  const std::u16string units = Utf16FromUtf8(toCrLf ? ToCrLf(text) : text, replaced);
+  const std::wstring wide(units.begin(), units.end());
+  return PlaceOnClipboard(owner, {{CF_UNICODETEXT, CreateGlobalText(wide)}, {CF_TEXT, CreateGlobalText(CodePageText(wide))}});
 }
 
 bool GetClipboardFiles(HWND owner, std::vector<std::string>& list) {

@@ -1,4 +1,6 @@
 // Whole-file text input and output on Windows: shared reading and a replace-on-success write.
+// Everything goes through the wide file functions, which an ANSI name reaches converted from
+// the code page exactly as the ANSI functions would convert it.
 #include "common/TextFile.h"
 
 #include "common/FileError.h"
@@ -42,10 +44,10 @@ constexpr DWORD BlockingAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYST
 // is deleted first, whatever attributes it was given since, so that nothing it may link to
 // is written through it. No other program shares it while it is written, so two writes of
 // the same document cannot mix their bytes.
-void WriteTemporaryFile(const std::string& temporary, const std::string& text, const std::string& path) {
-  SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
-  DeleteFileA(temporary.c_str());
-  FileHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN,
+void WriteTemporaryFile(const std::wstring& temporary, const std::string& text, const std::string& path) {
+  SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(temporary.c_str());
+  FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN,
                               nullptr));
   if (!file.IsOpen()) ThrowLastError(path);
   if (text.size() > MAXDWORD) throw FileError{path, ERROR_FILE_TOO_LARGE};
@@ -59,17 +61,18 @@ void WriteTemporaryFile(const std::string& temporary, const std::string& text, c
 
 // Moves the temporary file over the old one; the old file keeps its content and
 // attributes when the move fails.
-void MoveOverOldFile(const std::string& temporary, const std::string& path, DWORD oldAttributes) {
+void MoveOverOldFile(const std::wstring& temporary, const std::wstring& file, const std::string& path,
+                     DWORD oldAttributes) {
   const bool blocking = oldAttributes != INVALID_FILE_ATTRIBUTES && (oldAttributes & BlockingAttributes) != 0;
-  if (blocking && !SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL)) ThrowLastError(path);
-  if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
+  if (blocking && !SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL)) ThrowLastError(path);
+  if (MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
   const DWORD error = GetLastError();
-  if (blocking) SetFileAttributesA(path.c_str(), oldAttributes);
+  if (blocking) SetFileAttributesW(file.c_str(), oldAttributes);
   throw FileError{path, error};
 }
 
-DWORD WritableAttributes(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+DWORD WritableAttributes(const std::wstring& file, const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(file.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return attributes;
   if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) throw FileError{path, ERROR_ACCESS_DENIED};
   return attributes;
@@ -77,21 +80,28 @@ DWORD WritableAttributes(const std::string& path) {
 
 // An existing file gets its old attributes back; a new one loses the hidden attribute of the
 // temporary file it was, and keeps what the platform gave it.
-void ShowAsWritten(const std::string& path, DWORD oldAttributes) {
+void ShowAsWritten(const std::wstring& path, DWORD oldAttributes) {
   if (oldAttributes != INVALID_FILE_ATTRIBUTES) {
-    SetFileAttributesA(path.c_str(), oldAttributes);
+    SetFileAttributesW(path.c_str(), oldAttributes);
     return;
   }
-  const DWORD created = GetFileAttributesA(path.c_str());
+  const DWORD created = GetFileAttributesW(path.c_str());
   if (created == INVALID_FILE_ATTRIBUTES || !(created & FILE_ATTRIBUTE_HIDDEN)) return;
   const DWORD shown = created & ~FILE_ATTRIBUTE_HIDDEN;
-  SetFileAttributesA(path.c_str(), shown ? shown : FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesW(path.c_str(), shown ? shown : FILE_ATTRIBUTE_NORMAL);
 }
 
-}  // namespace
+std::wstring WideFromAnsi(const std::string& path) {
+  if (path.empty()) return {};
+  const int size = static_cast<int>(path.size());
+  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.data(), size, &wide[0], static_cast<int>(wide.size()));
+  return wide;
+}
 
-std::string ReadFileBytes(const std::string& path) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+// path names the file in reports; the code page's form of a wide name may have lost letters.
+std::string ReadBytes(const std::wstring& name, const std::string& path) {
+  FileHandle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.IsOpen()) ThrowLastError(path);
   LARGE_INTEGER length;
@@ -105,6 +115,35 @@ std::string ReadFileBytes(const std::string& path) {
   return text;
 }
 
+void WriteThrough(const std::wstring& file, const std::wstring& temporary, const std::string& path,
+                  const std::string& text) {
+  const DWORD attributes = WritableAttributes(file, path);
+  if (temporary.empty()) throw FileError{path, ERROR_FILENAME_EXCED_RANGE};
+  try {
+    WriteTemporaryFile(temporary, text, path);
+    MoveOverOldFile(temporary, file, path, attributes);
+  } catch (const FileError&) {
+    DeleteFileW(temporary.c_str());
+    throw;
+  }
+  // The content is in place; the attributes are restored as far as the platform lets us.
+  ShowAsWritten(file, attributes);
+}
+
+std::string AnsiFrom(const std::wstring& path) {
+  return FilePathFromWide(path).Ansi;
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::string& path) {
+  return ReadBytes(WideFromAnsi(path), path);
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+  return ReadBytes(path, AnsiFrom(path));
+}
+
 std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte) {
   std::string text = ReadFileBytes(path);
   const std::size_t zero = text.find('\0');
@@ -115,16 +154,10 @@ std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulB
 }
 
 void WriteTextFile(const std::string& path, const std::string& text) {
-  const DWORD attributes = WritableAttributes(path);
   const std::string temporary = SaveTemporaryPath(path);
-  if (temporary.empty()) throw FileError{path, ERROR_FILENAME_EXCED_RANGE};
-  try {
-    WriteTemporaryFile(temporary, text, path);
-    MoveOverOldFile(temporary, path, attributes);
-  } catch (const FileError&) {
-    DeleteFileA(temporary.c_str());
-    throw;
-  }
-  // The content is in place; the attributes are restored as far as the platform lets us.
-  ShowAsWritten(path, attributes);
+  WriteThrough(WideFromAnsi(path), WideFromAnsi(temporary), path, text);
+}
+
+void WriteTextFile(const std::wstring& path, const std::string& text) {
+  WriteThrough(path, SaveTemporaryPath(path), AnsiFrom(path), text);
 }

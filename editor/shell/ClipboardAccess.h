@@ -9,7 +9,7 @@
 class ClipboardAccess {
 public:
   virtual ~ClipboardAccess() = default;
-  // The plain 8-bit text; stripSoftBreaks drops CRs as the view's own Paste does, otherwise
+  // The text in the document's form; stripSoftBreaks drops CRs as the view's own Paste does, otherwise
   // the bytes come unchanged. False when there is no text.
   virtual bool GetText(std::string& text, bool stripSoftBreaks) = 0;
   // Replaces everything on the clipboard by text, every LF written as CR LF when toCrLf.
@@ -20,4 +20,7 @@ public:
   virtual bool HasText() = 0;
   // Whether data of any format at all is on the clipboard.
   virtual bool HasAnyData() = 0;
+  // The texts and paths read and written are UTF-8, as a UTF-8 document holds them; else
+  // they are in the ANSI code page.
+  virtual bool IsUtf8() const = 0;
 };

@@ -19,7 +19,7 @@ std::string StatusOfNonText(ClipboardAccess& clipboard) {
 std::string ClipboardHistory::UpdateStatus(ClipboardAccess& clipboard, int tabWidth, bool tracking) {
   std::string text;
   const bool hasText = clipboard.GetText(text, true);
-  std::string status = hasText ? ClipboardTextStatus(text, tabWidth) : StatusOfNonText(clipboard);
+  std::string status = hasText ? ClipboardTextStatus(text, tabWidth, clipboard.IsUtf8()) : StatusOfNonText(clipboard);
   if (tracking && text != currentClipboardText) {
     previousClipboardText = std::move(currentClipboardText);
     currentClipboardText = std::move(text);

@@ -1,6 +1,8 @@
 // Breaking the printed text into the lines of one page.
 #include "editor/shell/PrintLines.h"
 
+#include "editor/view/Utf8Steps.h"
+
 namespace {
 
 bool IsBlank(char c) {
@@ -12,7 +14,18 @@ struct LineEnd {
   int Next;     // where the next line starts
 };
 
-int Advance(int x, char c, const PrintFont& font) {
+bool IsMultiByte(char c, const PrintFont& font) {
+  return font.Utf8 && static_cast<unsigned char>(c) >= 0x80;
+}
+
+// The character at text[i]: where it ends on the line and how many bytes it takes.
+int Advance(int x, const char* text, int i, int length, const PrintFont& font, int& size) {
+  const char c = text[i];
+  size = 1;
+  if (IsMultiByte(c, font)) {
+    size = Utf8SequenceLength(text, length, i);
+    return x + font.CharAdvance(DecodeUtf8(text, length, i));
+  }
   return c == '\t' ? TabEnd(x, font.TabStop) : x + font.Advances[static_cast<unsigned char>(c)];
 }
 
@@ -25,10 +38,11 @@ int WithoutTrailingBlanks(const char* text, int start, int end) {
 LineEnd FitLine(const char* text, int start, int length, int width, const PrintFont& font) {
   int x = 0;
   int wordStart = start;  // behind the last blank run: where a break may go
-  for (int i = start; i < length; ++i) {
+  int size = 1;
+  for (int i = start; i < length; i += size) {
     const char c = text[i];
     if (c == '\n') return LineEnd{WithoutTrailingBlanks(text, start, i), i + 1};
-    const int next = Advance(x, c, font);
+    const int next = Advance(x, text, i, length, font, size);
     if (IsBlank(c)) {
       x = next;
       wordStart = i + 1;

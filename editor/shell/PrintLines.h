@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <vector>
 
 // The printer font's advance width of every character and the distance between tab stops;
@@ -11,6 +12,10 @@ struct PrintFont {
   std::array<int, 256> Advances{};
   int TabStop = 0;
   int LineHeight = 0;
+  // The text is UTF-8: a multi-byte character is one character, as wide as CharAdvance
+  // says for its code point, and a line never breaks inside it. Advances then serve ASCII.
+  bool Utf8 = false;
+  std::function<int(unsigned codePoint)> CharAdvance;
 };
 
 struct PrintLine {

@@ -217,13 +217,13 @@ void TextView::SelectAll() {
 }
 
 void TextView::Copy() {
-  if (Length() > 0) Clipboard.SetText(TextToCopy(*this));
+  if (Length() > 0) Clipboard.SetText(TextToCopy(*this), Utf8);
 }
 
 // Without a selection the caret's hard line goes with one break: the one after it, or for
 // the last line the one before it. Nothing is deleted that did not reach the clipboard.
 void TextView::Cut() {
-  if (!CanEdit() || !Clipboard.SetText(TextToCopy(*this))) return;
+  if (!CanEdit() || !Clipboard.SetText(TextToCopy(*this), Utf8)) return;
   if (HasSelection()) {
     DeleteRange(SelectionStart(), SelectionEnd() - SelectionStart());
     return;
@@ -239,7 +239,7 @@ void TextView::Cut() {
 void TextView::Paste() {
   if (!CanPaste()) return;
   std::string text;
-  if (!Clipboard.GetText(text) || text.empty()) {
+  if (!Clipboard.GetText(text, Utf8) || text.empty()) {
     if (!Clipboard.ReadFiles(text)) return;
   }
   if (!text.empty()) ReplaceSelection(std::move(text), false);

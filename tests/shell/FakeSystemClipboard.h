@@ -33,6 +33,7 @@ public:
   }
   bool HasText() override { return HoldsText; }
   bool HasAnyData() override { return HoldsText || !Files.empty() || HoldsPicture; }
+  bool IsUtf8() const override { return Utf8; }
 
   // What another program copies.
   void CopyText(const std::string& text) {
@@ -60,6 +61,7 @@ public:
   std::vector<std::string> Files;
   bool HoldsPicture = false;
   bool Locked = false;  // opened by another program: no reading, no writing
+  bool Utf8 = false;    // the document it serves is UTF-8
   int Reads = 0;
   int Writes = 0;
 };

@@ -257,7 +257,7 @@ TEST_F(Keyboard, ReadOnlyIgnoresEditingKeysButCopies) {
   View.TypeChar('!');
   View.Undo();
   View.SetReadOnly(true);
-  Clipboard.SetText("clip");
+  Clipboard.SetText("clip", false);
   View.SetSelection(0, 5, ScrollNone);
   const struct {
     int Key, Modifiers;

@@ -1,10 +1,26 @@
 #include "editor/shell/win32/DialogControls.h"
 
+#include "common/TextEncoding.h"
+
 std::string ControlText(HWND dialog, int id) {
   HWND control = GetDlgItem(dialog, id);
   std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
   text.resize(static_cast<size_t>(GetWindowTextA(control, &text[0], static_cast<int>(text.size()))));
   return text;
+}
+
+std::string ControlTextUtf8(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  std::wstring wide(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  wide.resize(static_cast<size_t>(GetWindowTextW(control, &wide[0], static_cast<int>(wide.size()))));
+  std::size_t replaced = 0;
+  return Utf8FromUtf16(std::u16string(wide.begin(), wide.end()), replaced);
+}
+
+void SetControlTextUtf8(HWND dialog, int id, const std::string& text) {
+  std::size_t replaced = 0;
+  const std::u16string units = Utf16FromUtf8(text, replaced);
+  SetDlgItemTextW(dialog, id, std::wstring(units.begin(), units.end()).c_str());
 }
 
 void SetChecked(HWND dialog, int id, bool checked) {

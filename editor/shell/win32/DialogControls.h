@@ -8,6 +8,10 @@
 #include <vector>
 
 std::string ControlText(HWND dialog, int id);
+// The control's text as UTF-8, every character kept, also those the code page lacks.
+std::string ControlTextUtf8(HWND dialog, int id);
+// Shows UTF-8 text as its characters.
+void SetControlTextUtf8(HWND dialog, int id, const std::string& text);
 void SetChecked(HWND dialog, int id, bool checked);
 bool IsChecked(HWND dialog, int id);
 

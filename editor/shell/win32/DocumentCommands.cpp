@@ -37,17 +37,6 @@ bool SamePath(const std::string& first, const std::string& second) {
   return lstrcmpiA(first.c_str(), second.c_str()) == 0;
 }
 
-// Absolute, and every component with its long name.
-std::string FullLongPath(const std::string& path) {
-  char full[MAX_PATH];
-  const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-  if (length == 0 || length >= sizeof full) return path;
-  char longPath[MAX_PATH];
-  const DWORD longLength = GetLongPathNameA(full, longPath, sizeof longPath);
-  if (longLength == 0 || longLength >= sizeof longPath) return full;
-  return longPath;
-}
-
 // A path that the platform's own search finds under the same name: absolute and complete,
 // so that the Recent list never holds relative or untitled names.
 bool IsResolvedPath(const std::string& path) {
@@ -73,16 +62,16 @@ std::string CutFileQuestion(const std::string& path) {
 }  // namespace
 
 // A folder or a device cannot be a document; the Recent list does not offer it again.
-bool MainWindow::RefuseNonFile(const std::string& path) {
+bool MainWindow::RefuseNonFile(const FilePath& path) {
   NotAFile what;
-  if (IsDeviceName(path))
+  if (IsDeviceName(path.Ansi))
     what = NotAFile::Device;
   else if (IsFolder(path))
     what = NotAFile::Folder;
   else
     return false;
-  ShowMessage(NotAFileMessage(path, what), "Error", MB_OK | MB_ICONERROR);
-  Settings.RecentFiles.Remove(path);
+  ShowMessage(NotAFileMessage(path.Ansi, what), "Error", MB_OK | MB_ICONERROR);
+  if (path.Wide.empty()) Settings.RecentFiles.Remove(path.Ansi);
   return true;
 }
 
@@ -95,22 +84,23 @@ void MainWindow::ShowFileError(const FileError& error, bool reading) {
 }
 
 void MainWindow::OpenStartupDocument() {
-  const std::string& name = Options.fileName;
+  const FilePath name = startupWideName.empty() ? FilePath{Options.fileName, {}} : FilePathFromWide(startupWideName);
+  const FilePath untitled{UntitledName(Settings.DefaultExtention), {}};
   bool opened = false;
-  if (name.empty())
-    opened = LoadDocument(UntitledName(Settings.DefaultExtention), true);
+  if (name.Ansi.empty())
+    opened = LoadDocument(untitled, true);
   else if (RefuseNonFile(name))
     opened = false;
   else if (FileExists(name))
     opened = LoadDocument(FullLongPath(name), false, true);
   else
     opened = LoadDocument(name, true);
-  if (!opened) LoadDocument(UntitledName(Settings.DefaultExtention), true);
+  if (!opened) LoadDocument(untitled, true);
   if (Options.gotoLine > 0) View.GotoHardLine(Options.gotoLine - 1);
 }
 
 void MainWindow::NewDocument() {
-  if (AskSaveModified()) LoadDocument(UntitledName(Settings.DefaultExtention), true);
+  if (AskSaveModified()) LoadDocument({UntitledName(Settings.DefaultExtention), {}}, true);
 }
 
 void MainWindow::OpenDocumentDialog() {
@@ -129,18 +119,19 @@ void MainWindow::OpenDocumentDialog() {
   Settings.OpenFilterName = FilterName(Settings.Languages, static_cast<int>(dialog.nFilterIndex));
   if (!confirmed) return;
   const std::string chosen = file.c_str();
-  LoadDocument(OpenDialogPath(chosen, Settings.DefaultExtention, [](const std::string& path) { return FileExists(path); }),
+  LoadDocument({OpenDialogPath(chosen, Settings.DefaultExtention, [](const std::string& path) { return FileExists(path); }),
+                {}},
                false);
 }
 
 bool MainWindow::SaveDocument() {
   if (!View.IsModified()) return true;
-  if (IsUntitled(currentPath) || !FileExists(currentPath) || IsFolder(currentPath)) return SaveDocumentAs();
+  if (IsUntitled(currentPath) || !FileExists(CurrentFile()) || IsFolder(CurrentFile())) return SaveDocumentAs();
   // A change by another program that the timer has not seen yet must not be overwritten
   // unseen: the question comes first, and whatever the answer, this save ends there (after
   // a reload there is nothing left to save).
   if (CheckExternalChange()) return !View.IsModified();
-  return WriteDocument(currentPath, documentFormat);
+  return WriteDocument(CurrentFile(), documentFormat);
 }
 
 bool MainWindow::SaveDocumentAs() {
@@ -148,30 +139,31 @@ bool MainWindow::SaveDocumentAs() {
   DocumentFormat format = documentFormat;
   const char* extension = Settings.DefaultExtention.empty() ? nullptr : Settings.DefaultExtention.c_str();
   if (!RunSaveAsDialog(Instance, Handle, extension, path, format)) return false;
-  return WriteDocument(path, format);
+  return WriteDocument({path, {}}, format);
 }
 
-bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
+bool MainWindow::LoadDocument(const FilePath& path, bool isNew, bool quiet) {
   WaitCursorScope wait;
   if (!isNew && RefuseNonFile(path)) return false;
   if (!isNew && !FileExists(path)) {
-    if (!quiet) ShowMessage(MissingFileMessage(path), "Error", MB_OK | MB_ICONERROR);
-    Settings.RecentFiles.Remove(path);
+    if (!quiet) ShowMessage(MissingFileMessage(path.Ansi), "Error", MB_OK | MB_ICONERROR);
+    if (path.Wide.empty()) Settings.RecentFiles.Remove(path.Ansi);
     return false;
   }
   UpdateWindow(Handle);
   DecodedDocument document;
   document.format.newLineType = Settings.NewLineType;
   if (!isNew) {
-    ShowOpeningStatus(path);
+    ShowOpeningStatus(path.Ansi);
     try {
-      document = DecodeDocument(ReadFileBytes(path), Settings.NewLineType);
+      document = DecodeDocument(path.Wide.empty() ? ReadFileBytes(path.Ansi) : ReadFileBytes(path.Wide),
+                                Settings.NewLineType);
     } catch (const FileError& error) {
       if (!quiet) ShowFileError(error, true);
       return false;
     }
   }
-  const std::string newPath = path;  // path may be currentPath itself
+  const FilePath newPath = path;  // path may be the current file itself
   View.SetText("");
   View.SetModified(false);
   cutAtNulByte = document.heldNulByte;
@@ -191,9 +183,9 @@ bool MainWindow::LoadDocument(const std::string& path, bool isNew, bool quiet) {
   View.ClearUndo();
   existsOnDisk = !isNew && FileExists(newPath);
   if (existsOnDisk) lastFileStamp = GetFileStamp(newPath);
-  if (cutAtNulByte) ShowMessage(BinaryFileMessage(newPath), "Quilvane", MB_OK | MB_ICONWARNING);
+  if (cutAtNulByte) ShowMessage(BinaryFileMessage(newPath.Ansi), "Quilvane", MB_OK | MB_ICONWARNING);
   if (replacedBadUnits)
-    ShowMessage(ReplacedUnitsMessage(newPath, EncodingName(documentFormat.encoding), document.replacedUnits),
+    ShowMessage(ReplacedUnitsMessage(newPath.Ansi, EncodingName(documentFormat.encoding), document.replacedUnits),
                 "Quilvane", MB_OK | MB_ICONWARNING);
   return true;
 }
@@ -212,8 +204,11 @@ bool MainWindow::ShouldBeReadOnly(bool fileReadOnly) const {
   return fileReadOnly || cutAtNulByte || replacedBadUnits;
 }
 
-bool MainWindow::ConfirmCuttingFile(const std::string& path) {
-  if (!(cutAtNulByte || replacedBadUnits) || !SamePath(FullLongPath(path), FullLongPath(currentPath))) return true;
+bool MainWindow::ConfirmCuttingFile(const FilePath& path) {
+  if (!(cutAtNulByte || replacedBadUnits)) return true;
+  const FilePath target = FullLongPath(path);
+  const FilePath current = FullLongPath(CurrentFile());
+  if (!SamePath(target.Ansi, current.Ansi) || lstrcmpiW(target.Wide.c_str(), current.Wide.c_str()) != 0) return true;
   const std::string question = cutAtNulByte ? CutFileQuestion(currentPath) : ReplacedUnitsQuestion(currentPath);
   return ShowMessage(question, "Save File", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
@@ -237,9 +232,9 @@ bool MainWindow::TextInEncoding(const DocumentFormat& format, std::string& text,
 
 // A failed write keeps the document modified and reports false, so that no question that
 // asked for the save goes on to discard the text.
-bool MainWindow::WriteDocument(const std::string& path, const DocumentFormat& format) {
+bool MainWindow::WriteDocument(const FilePath& path, const DocumentFormat& format) {
   if (FileExists(path) && IsReadOnly(path)) {
-    ShowMessage(ReadOnlyTargetMessage(path), "Error", MB_OK | MB_ICONERROR);
+    ShowMessage(ReadOnlyTargetMessage(path.Ansi), "Error", MB_OK | MB_ICONERROR);
     return false;
   }
   if (!ConfirmCuttingFile(path)) return false;
@@ -256,7 +251,8 @@ bool MainWindow::WriteDocument(const std::string& path, const DocumentFormat& fo
                                   MB_DEFBUTTON2) != IDYES)
     return false;
   try {
-    WriteTextFile(path, bytes);
+    if (path.Wide.empty()) WriteTextFile(path.Ansi, bytes);
+    else WriteTextFile(path.Wide, bytes);
   } catch (const FileError& error) {
     ShowFileError(error, false);
     return false;
@@ -288,16 +284,29 @@ bool MainWindow::AskSaveModified() {
   }
 }
 
-void MainWindow::SetDocumentPath(const std::string& path) {
-  currentPath = path;
-  View.SetLanguage(Settings.Languages.FindByExtension(ExtensionOf(path)));
+// The settings file holds the code page's names only: a name it cannot spell stays out of the
+// Recent list rather than being stored as another file's name.
+void MainWindow::SetDocumentPath(const FilePath& path) {
+  currentPath = path.Ansi;
+  currentWidePath = path.Wide;
+  View.SetLanguage(Settings.Languages.FindByExtension(ExtensionOf(path.Ansi)));
   UpdateCaption();
-  if (FileExists(path) && IsResolvedPath(path)) Settings.RecentFiles.Add(path);
+  if (path.Wide.empty() && FileExists(path.Ansi) && IsResolvedPath(path.Ansi)) Settings.RecentFiles.Add(path.Ansi);
 }
 
 void MainWindow::UpdateCaption() {
   titleShowsModified = View.IsModified();
-  SetWindowTextA(Handle, CaptionText(currentPath, titleShowsModified, View.IsReadOnly()).c_str());
+  const std::string marks = CaptionText("", titleShowsModified, View.IsReadOnly());
+  if (currentWidePath.empty())
+    SetWindowTextA(Handle, (currentPath + marks).c_str());
+  else
+    SetWideCaption((currentWidePath + std::wstring(marks.begin(), marks.end())).c_str());
+}
+
+// The window is an ANSI dialog, whose procedure would narrow a caption sent to it; the
+// default procedure stores the text as given and draws the frame anew.
+void MainWindow::SetWideCaption(const wchar_t* caption) {
+  DefWindowProcW(Handle, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(caption));
 }
 
 // A folder that took the file's place ends the watch as a deleted file does.
@@ -305,7 +314,7 @@ bool MainWindow::CheckExternalChange() {
   if (checkingExternalChange) return true;
   if (!existsOnDisk) return false;
   FlagScope checking(checkingExternalChange);
-  const DWORD attributes = GetFileAttributesA(currentPath.c_str());
+  const DWORD attributes = FileAttributes(CurrentFile());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     existsOnDisk = false;
     return false;
@@ -315,13 +324,13 @@ bool MainWindow::CheckExternalChange() {
     View.SetReadOnly(readOnly);
     UpdateCaption();
   }
-  if (GetFileStamp(currentPath) == lastFileStamp) return false;
+  if (GetFileStamp(CurrentFile()) == lastFileStamp) return false;
   const int answer = ShowMessage(ExternalChangeQuestion(currentPath, View.IsModified()), "Reload File",
                                  MB_YESNO | MB_ICONQUESTION);
   if (answer == IDYES)
     ReloadAfterExternalChange();
   else
-    lastFileStamp = GetFileStamp(currentPath);
+    lastFileStamp = GetFileStamp(CurrentFile());
   return true;
 }
 
@@ -341,7 +350,7 @@ void MainWindow::ReloadAfterExternalChange() {
   int offset = View.Caret() - View.LineStart(line);
   const int top = View.TopLine();
   const int scrollX = View.ScrollX();
-  if (!LoadDocument(currentPath, false)) return;
+  if (!LoadDocument(CurrentFile(), false)) return;
   View.SetTopLine(top);
   View.SetScrollX(scrollX);
   if (IsIconic(Handle)) ShowWindow(Handle, SW_SHOWNOACTIVATE);
@@ -354,12 +363,12 @@ void MainWindow::ReloadAfterExternalChange() {
 void MainWindow::OpenDroppedFiles(HDROP drop) {
   // The copy is cut to the buffer, so the length is asked for first: a cut path would name
   // another file.
-  char path[MAX_PATH + 1] = "";
-  const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
-  const bool fits = length > 0 && length < sizeof path && DragQueryFileA(drop, 0, path, sizeof path) == length;
+  wchar_t path[MAX_PATH + 1] = L"";
+  const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+  const bool fits = length > 0 && length < MAX_PATH + 1 && DragQueryFileW(drop, 0, path, MAX_PATH + 1) == length;
   DragFinish(drop);
   if (!fits) return;
-  if (AskSaveModified()) LoadDocument(path, false);
+  if (AskSaveModified()) LoadDocument(FilePathFromWide(path), false);
 }
 
 bool MainWindow::OpenRecent(unsigned id) {
@@ -369,7 +378,7 @@ bool MainWindow::OpenRecent(unsigned id) {
   const auto& paths = Settings.RecentFiles.Paths();
   if (index >= paths.size()) return true;
   const std::string path = paths[index];  // opening changes the list
-  if (AskSaveModified()) LoadDocument(path, false);
+  if (AskSaveModified()) LoadDocument({path, {}}, false);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include "editor/shell/FindDialogPlacement.h"
 #include "editor/shell/RunSearchRequest.h"
 #include "editor/shell/SearchFeedback.h"
+#include "editor/shell/win32/AnsiCodePage.h"
 #include "editor/shell/win32/GotoDialog.h"
 #include "editor/shell/win32/MainWindow.h"
 
@@ -12,13 +13,15 @@
 
 namespace {
 
-// Message boxes belong to the find dialog while it shows, else to the main window.
+// Message boxes belong to the find dialog while it shows, else to the main window. They
+// show text of the ANSI code page: a UTF-8 document's search text is converted.
 class WindowSearchFeedback : public SearchFeedback {
 public:
-  WindowSearchFeedback(const FindReplaceDialog& dialog, HWND main) : Dialog(dialog), Main(main) {}
+  WindowSearchFeedback(const FindReplaceDialog& dialog, HWND main, bool utf8) : Dialog(dialog), Main(main), Utf8(utf8) {}
 
   void ShowInformation(const std::string& text, const char* caption) override {
-    MessageBoxOver(Dialog.IsShown() ? Dialog.Window() : Main, text, caption, MB_OK | MB_ICONINFORMATION);
+    MessageBoxOver(Dialog.IsShown() ? Dialog.Window() : Main, Utf8 ? AnsiFromUtf8(text).text : text, caption,
+                   MB_OK | MB_ICONINFORMATION);
   }
   void BeginWait() override { Saved = SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514))); }
   void EndWait() override { SetCursor(Saved); }
@@ -26,6 +29,7 @@ public:
 private:
   const FindReplaceDialog& Dialog;
   HWND Main;
+  bool Utf8;
   HCURSOR Saved = nullptr;
 };
 
@@ -65,7 +69,7 @@ void MainWindow::OpenFindDialog(bool findMode) {
   FindDialog.Close();
   Settings.Search.selectionOnly = false;
   const std::string initialText = InitialFindText();
-  FindDialog.Open(Instance, Handle, findMode, initialText, View.IsReadOnly());
+  FindDialog.Open(Instance, Handle, findMode, initialText, View.IsReadOnly(), View.IsUtf8());
 }
 
 // With the dialog closed only Find repeats; an open dialog repeats its last action.
@@ -83,7 +87,7 @@ void MainWindow::FindNextCommand(bool forward) {
 }
 
 void MainWindow::RunFindRequest() {
-  WindowSearchFeedback feedback(FindDialog, Handle);
+  WindowSearchFeedback feedback(FindDialog, Handle, View.IsUtf8());
   RunSearchRequest(View, Settings.Search, Progress, feedback);
   PlaceFindDialog();
 }

@@ -7,6 +7,7 @@
 #include "common/HotkeyTable.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/SearchRequest.h"
+#include "editor/shell/win32/AnsiCodePage.h"
 
 namespace {
 
@@ -70,8 +71,9 @@ UINT FindReplaceDialog::RequestMessage() {
 }
 
 bool FindReplaceDialog::Open(HINSTANCE instance, HWND owner, bool findModeWanted, const std::string& text,
-                             bool readOnlyView) {
+                             bool readOnlyView, bool utf8Document) {
   Close();
+  utf8 = utf8Document;
   Owner = owner;
   findMode = findModeWanted;
   initialText = text;
@@ -99,7 +101,7 @@ bool FindReplaceDialog::PreTranslate(MSG& message) {
     SendMessageA(Owner, WM_COMMAND, MAKEWPARAM(ID_EDIT_SWITCH_CLIPBOARD, 0), 0);
     return true;
   }
-  return IsDialogMessageA(Handle, &message) != FALSE;
+  return IsDialogMessageW(Handle, &message) != FALSE;
 }
 
 bool FindReplaceDialog::IsSwitchClipboardKey(const MSG& message) const {
@@ -149,7 +151,8 @@ void FindReplaceDialog::Initialise() {
   }
   FillHistory(Handle, IDC_FIND_TEXT, Request.findHistory);
   FillChecks();
-  SetDlgItemTextA(Handle, IDC_FIND_TEXT, initialText.c_str());
+  if (utf8) SetControlTextUtf8(Handle, IDC_FIND_TEXT, initialText);
+  else SetDlgItemTextA(Handle, IDC_FIND_TEXT, initialText.c_str());
   SendDlgItemMessageA(Handle, IDC_FIND_TEXT, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
   UpdateButtons();
   // Opened over the text's window, not at the screen's corner; a match it then covers
@@ -234,13 +237,31 @@ void FindReplaceDialog::Press(int action) {
   if (hide && Handle == window) Close();
 }
 
+// The text in the document's form: a UTF-8 document is searched for every character typed,
+// also those the ANSI code page lacks.
+std::string FindReplaceDialog::FieldText(int id) const {
+  return utf8 ? ControlTextUtf8(Handle, id) : ControlText(Handle, id);
+}
+
+// The histories are stored in the settings file, in the ANSI code page, and shown to every
+// document alike: UTF-8 text is remembered in the code page's form, and only when that
+// form holds all of its characters.
+void FindReplaceDialog::Remember(StringList& history, const std::string& text) const {
+  if (!utf8) {
+    AddToHistory(history, text);
+    return;
+  }
+  const AnsiConversion ansi = AnsiFromUtf8(text);
+  if (ansi.lostCount == 0) AddToHistory(history, ansi.text);
+}
+
 void FindReplaceDialog::TakeRequest(int action) {
-  std::string find = ControlText(Handle, IDC_FIND_TEXT);
-  AddToHistory(Request.findHistory, find);
+  std::string find = FieldText(IDC_FIND_TEXT);
+  Remember(Request.findHistory, find);
   std::string replace = Request.replaceText;
   if (!findMode) {
-    replace = ControlText(Handle, IDC_REPLACE_TEXT);
-    AddToHistory(Request.replaceHistory, replace);
+    replace = FieldText(IDC_REPLACE_TEXT);
+    Remember(Request.replaceHistory, replace);
   }
   Request.flags = IsChecked(Handle, IDC_MATCH_CASE) ? SearchMatchCase : SearchIgnoreCase;
   if (IsChecked(Handle, IDC_WHOLE_WORD)) Request.flags |= SearchWholeWord;

@@ -4,6 +4,8 @@
 
 #include "common/win32/WinApi.h"
 
+#include "common/StringList.h"
+
 #include <string>
 
 class HotkeyTable;
@@ -20,7 +22,9 @@ public:
   static UINT RequestMessage();
 
   // Destroys a window open before, then creates the dialog owned by owner and shows it.
-  bool Open(HINSTANCE instance, HWND owner, bool findMode, const std::string& initialText, bool readOnly);
+  // utf8: the document is UTF-8; the initial text is too, and so are the texts of the
+  // requests.
+  bool Open(HINSTANCE instance, HWND owner, bool findMode, const std::string& initialText, bool readOnly, bool utf8);
   void Close();
   // Null while no dialog window exists.
   HWND Window() const { return Handle; }
@@ -42,6 +46,8 @@ private:
   void OnFindComboPicked();
   void Press(int action);
   void TakeRequest(int action);
+  std::string FieldText(int id) const;
+  void Remember(StringList& history, const std::string& text) const;
   bool IsSwitchClipboardKey(const MSG& message) const;
 
   SearchRequest& Request;
@@ -51,6 +57,7 @@ private:
   bool findMode = true;
   std::string initialText;
   bool readOnly = false;
+  bool utf8 = false;
   bool firstRequest = true;
   // Switch Clipboard's hotkey, looked up when the dialog opens; key 0: none.
   int switchKey = 0;

@@ -305,13 +305,13 @@ bool MainWindow::PreTranslate(MSG& message) {
   if (FindDialog.PreTranslate(message)) return true;
   if (!Handle || (message.hwnd != Handle && !IsChild(Handle, message.hwnd))) return false;
   if (HACCEL main = Settings.Hotkeys.GetHandle()) {
-    if (TranslateAcceleratorA(Handle, main, &message)) return true;
+    if (TranslateAcceleratorW(Handle, main, &message)) return true;
   }
   // A tool's hotkey that the main table also holds never reaches here.
   if (HACCEL tools = Settings.ToolHotkeys.GetHandle()) {
-    if (TranslateAcceleratorA(Handle, tools, &message)) return true;
+    if (TranslateAcceleratorW(Handle, tools, &message)) return true;
   }
-  return IsDialogMessageA(Handle, &message) != FALSE;
+  return IsDialogMessageW(Handle, &message) != FALSE;
 }
 
 bool MainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -31,8 +31,11 @@ public:
   bool Create(HINSTANCE instance, int showCommand);
   HWND Window() const { return Handle; }
   // The keyboard's first stop for every message of the thread: the main hotkey table, the
-  // tools hotkey table, then the dialog's own keys. True when the message was consumed.
+  // tools hotkey table, then the dialog's own keys. True when the message was consumed. The
+  // message is in its Unicode form (GetMessageW), so that no typed character is narrowed.
   bool PreTranslate(MSG& message);
+  // The start-up file's name as typed, for a name the code page cannot spell.
+  void SetStartupWideName(std::wstring name) { startupWideName = std::move(name); }
   // Once per idle period of the message loop.
   void OnIdle();
   // The encoding and line breaks the document was read with and is written with. A Unicode
@@ -108,6 +111,7 @@ private:
   void OnClipboardChanged(WPARAM wParam, LPARAM lParam);
   // Shows the clipboard's contents in the status bar; tracking: remember its text as well.
   void UpdateClipboardStatus(bool tracking);
+  void SetClipboardStatusText(const std::string& status, bool utf8);
   void LastClipboard();
   // Questions are owned by owner: the main window, or the find dialog that asked.
   void SwitchClipboard(HWND owner);
@@ -124,8 +128,8 @@ private:
   bool SaveDocumentAs();
   // False when the file could not be read or is missing; the current document then stays.
   // quiet: such a failure is not reported.
-  bool LoadDocument(const std::string& path, bool isNew, bool quiet = false);
-  bool WriteDocument(const std::string& path, const DocumentFormat& format);
+  bool LoadDocument(const FilePath& path, bool isNew, bool quiet = false);
+  bool WriteDocument(const FilePath& path, const DocumentFormat& format);
   // The view's text in the encoding family of format; an ANSI text with characters outside
   // the code page only after the user agreed to lose them. False when declined.
   bool TextInEncoding(const DocumentFormat& format, std::string& text, bool& converted);
@@ -134,8 +138,11 @@ private:
   void ReplaceConvertedText(std::string text, bool utf8);
   // True to go on (saved, or declined); false when the user cancelled or the save failed.
   bool AskSaveModified();
-  void SetDocumentPath(const std::string& path);
+  void SetDocumentPath(const FilePath& path);
+  // The document's file in both its forms.
+  FilePath CurrentFile() const { return {currentPath, currentWidePath}; }
   void UpdateCaption();
+  void SetWideCaption(const wchar_t* caption);
   // True when another program changed the file since it was last loaded, saved or asked
   // about, so that the reload question was asked, or while that question is open.
   bool CheckExternalChange();
@@ -147,10 +154,10 @@ private:
   bool ShouldBeReadOnly(bool fileReadOnly) const;
   // Whether a write to path may replace the file that the view shows only in part: up to a
   // NUL byte, or with broken UTF-16 replaced.
-  bool ConfirmCuttingFile(const std::string& path);
+  bool ConfirmCuttingFile(const FilePath& path);
   void ShowFileError(const FileError& error, bool reading);
   // Reports a folder or a device named as a document; true when path is one.
-  bool RefuseNonFile(const std::string& path);
+  bool RefuseNonFile(const FilePath& path);
   int ShowMessage(const std::string& text, const char* caption, UINT type);
 
   const CommandLineOptions& Options;
@@ -171,6 +178,8 @@ private:
   HWND NextClipboardViewer = nullptr;  // the successor in the clipboard-viewer chain
 
   std::string currentPath;
+  // The exact name where currentPath, in the code page's letters, lost some; else empty.
+  std::wstring currentWidePath;
   bool existsOnDisk = false;
   FileStamp lastFileStamp;  // the file's write time and size as last loaded, saved or asked about
   bool titleShowsModified = false;
@@ -185,4 +194,5 @@ private:
   int caretPartWidth = 0;  // grows with the caret text, never below its first width
   bool checkingExternalChange = false;
   bool settingsLoaded = false;
+  std::wstring startupWideName;
 };

@@ -35,12 +35,13 @@ int ScreenDpiY() {
   return dpi;
 }
 
-PrintOutcome PrintOnPrinter(HDC printer, HFONT viewFont, int tabWidth, const std::string& text,
+PrintOutcome PrintOnPrinter(HDC printer, HFONT viewFont, int tabWidth, const std::string& text, bool utf8,
                             const std::string& title, int copies) {
   HFONT font = CreatePrinterFont(viewFont, GetDeviceCaps(printer, LOGPIXELSY), ScreenDpiY());
   PrintOutcome outcome;
   {
-    PrinterPages pages(printer, font, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES), tabWidth);
+    PrinterPages pages(printer, font, GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES), tabWidth,
+                       utf8);
     outcome = PrintPages(pages, text, title, copies);
   }
   if (font) DeleteObject(font);
@@ -80,7 +81,8 @@ void MainWindow::PrintDocument() {
   }
   const int copies = CopiesToPrint(dialog.nCopies, DriverCopies(dialog.hDevMode));
   const PrintOutcome outcome =
-      PrintOnPrinter(dialog.hDC, View.Font(), View.GetTabWidth(), text, PrintHeaderTitle(currentPath), copies);
+      PrintOnPrinter(dialog.hDC, View.Font(), View.GetTabWidth(), text, View.IsUtf8(), PrintHeaderTitle(currentPath),
+                     copies);
   if (outcome == PrintOutcome::Printed)
     EndDoc(dialog.hDC);
   else

@@ -11,8 +11,9 @@
 class PrinterPages : public PrintDevice {
 public:
   // Selects font into context for its lifetime; pageWidth and pageHeight in device pixels;
-  // tabWidth in average characters of the font.
-  PrinterPages(HDC context, HFONT font, int pageWidth, int pageHeight, int tabWidth);
+  // tabWidth in average characters of the font. utf8: the text is UTF-8, drawn and measured
+  // as its characters with the wide calls.
+  PrinterPages(HDC context, HFONT font, int pageWidth, int pageHeight, int tabWidth, bool utf8);
   ~PrinterPages() override;
   PrinterPages(const PrinterPages&) = delete;
   PrinterPages& operator=(const PrinterPages&) = delete;
@@ -29,6 +30,8 @@ protected:
   HDC Context;
 
 private:
+  void DrawLine(int y, const char* text, int length);
+
   HGDIOBJ PreviousFont;
   PrintFont Measures;
   PrintLayout Pages;

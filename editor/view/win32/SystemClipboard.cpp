@@ -3,12 +3,12 @@
 
 #include "common/win32/Clipboard.h"
 
-bool SystemClipboard::SetText(const std::string& text) {
-  return SetClipboardText(Owner, text, true);
+bool SystemClipboard::SetText(const std::string& text, bool utf8) {
+  return utf8 ? SetClipboardUtf8Text(Owner, text, true) : SetClipboardText(Owner, text, true);
 }
 
-bool SystemClipboard::GetText(std::string& text) {
-  return GetClipboardText(Owner, text, true);
+bool SystemClipboard::GetText(std::string& text, bool utf8) {
+  return utf8 ? GetClipboardUtf8Text(Owner, text, true) : GetClipboardText(Owner, text, true);
 }
 
 bool SystemClipboard::ReadFiles(std::string& text) {

@@ -1,4 +1,5 @@
-// The view's clipboard on Windows: CF_TEXT and dropped-file lists through the common functions.
+// The view's clipboard on Windows: CF_TEXT, CF_UNICODETEXT for UTF-8 text, and dropped-file
+// lists, through the common functions.
 #pragma once
 
 #include "common/win32/WinApi.h"
@@ -10,8 +11,8 @@ public:
   // The window that opens the clipboard; a view learns its own only once it is created.
   void SetOwner(HWND owner) { Owner = owner; }
 
-  bool SetText(const std::string& text) override;
-  bool GetText(std::string& text) override;
+  bool SetText(const std::string& text, bool utf8) override;
+  bool GetText(std::string& text, bool utf8) override;
   bool ReadFiles(std::string& text) override;
   bool CanPaste() override;
 

@@ -17,6 +17,7 @@
 namespace {
 
 const char ViewClassName[] = "EditCtrl";
+const wchar_t WideViewClassName[] = L"EditCtrl";
 
 // Notifications a parent reflects back to its control arrive this far above the message they
 // stand for.
@@ -43,6 +44,34 @@ HINSTANCE ViewModule() {
   return module;
 }
 
+bool IsHighSurrogate(unsigned unit) {
+  return unit >= 0xD800 && unit < 0xDC00;
+}
+
+bool IsLowSurrogate(unsigned unit) {
+  return unit >= 0xDC00 && unit < 0xE000;
+}
+
+// The window's text is the document's bytes read in the code page, as when the window was an
+// ANSI one: a caller of the ANSI text messages gets the internal form byte for byte, a UTF-8
+// document's included.
+std::wstring WideFromAnsi(const std::string& text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], static_cast<int>(wide.size()));
+  return wide;
+}
+
+std::string AnsiFromWide(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int size = static_cast<int>(wide.size());
+  std::string text(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr,
+                                                                 nullptr)), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), size, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
+  return text;
+}
+
 // The hotkey table's modifier flags and the view's are the same bits.
 static_assert(ShiftModifier == ModShift && ControlModifier == ModCtrl && AltModifier == ModAlt,
               "one modifier set for keys and hotkeys");
@@ -64,7 +93,8 @@ bool TextViewWindow::RegisterViewClass() {
   static bool registered = false;
   std::lock_guard<std::mutex> guard(lock);
   if (registered) return true;
-  WNDCLASSEXA windowClass{};
+  // A Unicode class, so that typed characters beyond the code page reach the view whole.
+  WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
   windowClass.lpfnWndProc = StaticWindowProc;
@@ -72,8 +102,8 @@ bool TextViewWindow::RegisterViewClass() {
   windowClass.hInstance = ViewModule();
   windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-  windowClass.lpszClassName = ViewClassName;
-  registered = RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  windowClass.lpszClassName = WideViewClassName;
+  registered = RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   return registered;
 }
 
@@ -95,7 +125,7 @@ bool TextViewWindow::CreateView(HWND parent, const RECT& rect, DWORD style, DWOR
   TextViewWindow* const outer = Creating;
   Creating = this;
   HMENU menuOrId = child ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr;
-  HWND window = CreateWindowExA(exStyle, ViewClassName, "", style, rect.left, rect.top, rect.right - rect.left,
+  HWND window = CreateWindowExW(exStyle, WideViewClassName, L"", style, rect.left, rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, parent, menuOrId, ViewModule(), this);
   Creating = outer;
   if (!window) return false;
@@ -126,7 +156,7 @@ void TextViewWindow::Bind(HWND window) {
 LRESULT CALLBACK TextViewWindow::StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* view = reinterpret_cast<TextViewWindow*>(GetWindowLongPtrA(window, 0));
   if (!view) {
-    if (!Creating || Creating->Handle) return DefWindowProcA(window, message, wParam, lParam);
+    if (!Creating || Creating->Handle) return DefWindowProcW(window, message, wParam, lParam);
     view = Creating;
     view->Bind(window);
   }
@@ -142,7 +172,7 @@ WNDPROC TextViewWindow::ClassWindowProc() {
 }
 
 LRESULT TextViewWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(Handle, message, wParam, lParam);
+  return DefWindowProcW(Handle, message, wParam, lParam);
 }
 
 void TextViewWindow::OnFinalMessage(HWND) {}
@@ -150,7 +180,7 @@ void TextViewWindow::OnFinalMessage(HWND) {}
 // After the last message the object outlives its window: every later request is a no-op.
 void TextViewWindow::OnFinalDestroy(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND window = Handle;
-  DefWindowProcA(window, message, wParam, lParam);
+  DefWindowProcW(window, message, wParam, lParam);
   SetWindowLongPtrA(window, 0, 0);
   Handle = nullptr;
   WindowHost.Bind(nullptr);
@@ -158,17 +188,22 @@ void TextViewWindow::OnFinalDestroy(UINT message, WPARAM wParam, LPARAM lParam) 
   OnFinalMessage(window);
 }
 
-// The window is an ANSI one: its characters are bytes of the system's code page, which a
-// UTF-8 document stores in their UTF-8 form.
-void TextViewWindow::OnChar(WPARAM ch) {
-  const char byte = static_cast<char>(ch);
-  if (!IsUtf8() || static_cast<unsigned char>(byte) < 0x80) {
-    TypeChar(static_cast<unsigned char>(byte));
+// The window is a Unicode one: a character comes as UTF-16 units, a character beyond the
+// basic plane as two of them, one message each.
+void TextViewWindow::OnChar(WPARAM wParam) {
+  const auto unit = static_cast<unsigned>(wParam & 0xFFFF);
+  const unsigned high = PendingHighSurrogate;
+  PendingHighSurrogate = 0;
+  if (IsHighSurrogate(unit)) {
+    PendingHighSurrogate = unit;
     return;
   }
-  WCHAR unit = 0;
-  if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, &byte, 1, &unit, 1) == 1) OnUnicodeChar(unit);
-  else WindowHost.Beep();
+  if (IsLowSurrogate(unit)) {
+    if (high) OnUnicodeChar(0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
+    else WindowHost.Beep();
+    return;
+  }
+  OnUnicodeChar(unit);
 }
 
 // A character as a code point, whole even beyond the code page. A single-byte document
@@ -201,7 +236,7 @@ LRESULT TextViewWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     OnUnicodeChar(static_cast<unsigned>(wParam));
     return FALSE;
   case WM_SETTEXT: {
-    std::string text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+    std::string text = lParam ? AnsiFromWide(reinterpret_cast<const wchar_t*>(lParam)) : "";
     // Other programs send CR LF text; CR inside the view is its own soft break.
     NormalizeLineEnds(text);
     SetText(std::move(text));
@@ -210,7 +245,7 @@ LRESULT TextViewWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   case WM_GETTEXT:
     return OnGetText(wParam, lParam);
   case WM_GETTEXTLENGTH:
-    return Length();
+    return static_cast<LRESULT>(WideText().size());
   case WM_SETFOCUS:
   case WM_KILLFOCUS:
     FocusChanged(message == WM_SETFOCUS);
@@ -295,14 +330,22 @@ LRESULT TextViewWindow::OnKeyDown(WPARAM key, LPARAM lParam) {
   return DefaultProc(WM_KEYDOWN, key, lParam);
 }
 
-// The internal form: LF breaks, soft breaks included, cut to the buffer with its NUL.
+// The internal form: LF breaks, soft breaks included.
+std::wstring TextViewWindow::WideText() const {
+  std::string text(static_cast<std::size_t>(Length()), '\0');
+  for (int i = 0; i < Length(); ++i) text[static_cast<std::size_t>(i)] = CharAt(i);
+  return WideFromAnsi(text);
+}
+
+// Cut to the buffer with its NUL.
 LRESULT TextViewWindow::OnGetText(WPARAM size, LPARAM buffer) {
-  char* out = reinterpret_cast<char*>(buffer);
+  auto* out = reinterpret_cast<wchar_t*>(buffer);
   if (!out || size == 0) return 0;
-  const int count = static_cast<int>(std::min<WPARAM>(size - 1, static_cast<WPARAM>(Length())));
-  for (int i = 0; i < count; ++i) out[i] = CharAt(i);
-  out[count] = '\0';
-  return count;
+  const std::wstring text = WideText();
+  const std::size_t count = std::min<std::size_t>(size - 1, text.size());
+  std::copy_n(text.begin(), count, out);
+  out[count] = L'\0';
+  return static_cast<LRESULT>(count);
 }
 
 void TextViewWindow::OnPaint() {

@@ -1,5 +1,5 @@
-// The edit control as a Win32 child window of the class "EditCtrl": it turns window messages
-// into calls of the portable view and the view's requests into GDI, caret, scroll-bar, timer
+// The edit control as a Win32 child window of the Unicode class "EditCtrl": it turns window
+// messages into calls of the portable view and the view's requests into GDI, caret, scroll-bar, timer
 // and clipboard calls.
 #pragma once
 
@@ -56,6 +56,8 @@ private:
   void OnChar(WPARAM ch);
   void OnUnicodeChar(unsigned codePoint);
   LRESULT OnGetText(WPARAM size, LPARAM buffer);
+  // The window's UTF-16 text: the document's bytes read in the code page.
+  std::wstring WideText() const;
   void OnPaint();
   void OnEraseBackground(HDC context);
   LRESULT OnCalcSize(WPARAM wParam, LPARAM lParam);
@@ -75,4 +77,6 @@ private:
   // The font the view owns: null while it shows the stock GUI font.
   HFONT OwnedFont = nullptr;
   HMENU ContextMenu = nullptr;
+  // The first half of a surrogate pair typed, waiting for its second half; 0 when none.
+  unsigned PendingHighSurrogate = 0;
 };

@@ -98,6 +98,17 @@ void EditorProcess::Start(const std::vector<std::string>& arguments) {
       << GetLastError();
 }
 
+void EditorProcess::StartWide(const std::vector<std::wstring>& arguments) {
+  std::wstring program(Program.begin(), Program.end());  // the scratch folder's name is ASCII
+  std::wstring commandLine = L"\"" + program + L"\"";
+  for (const std::wstring& argument : arguments) commandLine += L" \"" + argument + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  ASSERT_TRUE(CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                             Scratch.Root().wstring().c_str(), &startup, &Process))
+      << GetLastError();
+}
+
 std::vector<HWND> EditorProcess::ProgramWindows() const {
   WindowSearch search{Process.dwProcessId, {}};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
@@ -143,6 +154,12 @@ HWND EditorProcess::View() const {
 
 std::string EditorProcess::Caption() const {
   return WindowText(Main);
+}
+
+std::wstring EditorProcess::WideCaption() const {
+  wchar_t text[1024] = L"";
+  const int length = GetWindowTextW(Main, text, 1024);
+  return std::wstring(text, static_cast<std::size_t>(std::max(length, 0)));
 }
 
 std::string EditorProcess::ViewText() const {
@@ -227,6 +244,20 @@ void EditorProcess::PressKey(WORD virtualKey, bool control, HWND target) {
   inputs.push_back(KeyInput(virtualKey, true));
   if (control) inputs.push_back(KeyInput(VK_CONTROL, true));
   SendKeys(inputs, target);
+}
+
+void EditorProcess::TypeUnits(const std::wstring& units) {
+  std::vector<INPUT> inputs;
+  for (const wchar_t unit : units) {
+    for (const bool up : {false, true}) {
+      INPUT input{};
+      input.type = INPUT_KEYBOARD;
+      input.ki.wScan = static_cast<WORD>(unit);
+      input.ki.dwFlags = KEYEVENTF_UNICODE | (up ? KEYEVENTF_KEYUP : 0);
+      inputs.push_back(input);
+    }
+  }
+  SendKeys(inputs);
 }
 
 DWORD EditorProcess::WaitForExit() {

@@ -25,6 +25,8 @@ public:
 
   // Starts the program with these arguments; returns once it runs (not yet with a window).
   void Start(const std::vector<std::string>& arguments);
+  // The same with arguments that the code page may not hold (a file name, for one).
+  void StartWide(const std::vector<std::wstring>& arguments);
   // Waits until the main window is shown with its view; returns it.
   HWND WaitForMainWindow();
   // Waits until a window of the program with this caption shows (a message box, for one);
@@ -43,6 +45,8 @@ public:
   DWORD ProcessId() const { return Process.dwProcessId; }
   HWND View() const;
   std::string Caption() const;
+  // The caption in full, also where the code page lacks its characters.
+  std::wstring WideCaption() const;
   // The view's text in its own form (LF breaks).
   std::string ViewText() const;
   // The caret status of the status bar.
@@ -61,6 +65,9 @@ public:
   // another window of the program (a modeless dialog) brought there instead.
   void Type(const std::string& text);
   void PressKey(WORD virtualKey, bool control = false, HWND target = nullptr);
+  // Characters as a keyboard layout or an input method sends them, one UTF-16 unit a key
+  // press: they need not be in the code page, nor on any key.
+  void TypeUnits(const std::wstring& units);
 
   // Waits until the program ends; returns its exit code.
   DWORD WaitForExit();

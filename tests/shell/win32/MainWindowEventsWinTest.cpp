@@ -53,10 +53,10 @@ protected:
   // Runs this thread's messages as the program's loop does, until none is left.
   void Pump() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (Window.PreTranslate(message)) continue;
       TranslateMessage(&message);
-      DispatchMessageA(&message);
+      DispatchMessageW(&message);
     }
     Window.OnIdle();
   }

@@ -23,8 +23,8 @@ constexpr COLORREF White = RGB(255, 255, 255);
 // The printer's pages, each captured when it ends; the text handed to each page's body is kept.
 class BitmapPages : public PrinterPages {
 public:
-  BitmapPages(HDC context, HBITMAP bitmap, HFONT font, int tabWidth)
-      : PrinterPages(context, font, PageWidth, PageHeight, tabWidth), Bitmap(bitmap) {}
+  BitmapPages(HDC context, HBITMAP bitmap, HFONT font, int tabWidth, bool utf8 = false)
+      : PrinterPages(context, font, PageWidth, PageHeight, tabWidth, utf8), Bitmap(bitmap) {}
 
   bool StartPage() override {
     RECT page{0, 0, PageWidth, PageHeight};
@@ -219,6 +219,38 @@ TEST_F(PrinterPagesTest, TwoCopiesDrawTheSamePagesTwice) {
     EXPECT_EQ(pages.Images[i].Count(0, 0, PageWidth, PageHeight, White),
               pages.Images[i + set].Count(0, 0, PageWidth, PageHeight, White));
   }
+}
+
+// A UTF-8 text is drawn as its characters: "Grüße" takes five advances of the fixed-pitch
+// font, not the seven its bytes would take as code-page characters, and a page or a line
+// never ends inside a character.
+TEST_F(PrinterPagesTest, AUtf8TextIsDrawnAndBrokenAsItsCharacters) {
+  BitmapPages word(Context, Bitmap, Font, 4, true);
+  ASSERT_EQ(PrintPages(word, "Gr\xC3\xBC\xC3\x9F" "e", "", 1), PrintOutcome::Printed);
+  const PageRect& body = word.Layout().Body;
+  const InkBox ink = FindInk(word.Images[0], body);
+  ASSERT_FALSE(ink.Empty());
+  const int advance = word.Font().Advances['G'];
+  EXPECT_GT(ink.Right, body.Left + 4 * advance);
+  EXPECT_LE(ink.Right, body.Left + 5 * advance);
+
+  BitmapPages pages(Context, Bitmap, Font, 4, true);
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += i % 7 == 0 ? "caf\xC3\xA9 " : "\xC3\xBC\xC3\x9F\xC3\xA9\xC3\xA0\xC3\xB6\xC3\xA7\xC3\xB1\xC3\xA5";
+  ASSERT_EQ(PrintPages(pages, text, "", 1), PrintOutcome::Printed);
+  ASSERT_GE(pages.Bodies.size(), 2u);
+  std::string drawn;
+  for (const std::string& chunk : pages.Bodies) {
+    EXPECT_NE(static_cast<unsigned char>(chunk[0]) & 0xC0, 0x80u);
+    const PageFit fit = FitPage(chunk.data(), static_cast<int>(chunk.size()), body.Width(), body.Height(), pages.Font());
+    for (const PrintLine& line : fit.Lines) {
+      const char after = chunk[static_cast<std::size_t>(line.Start + line.Length) % chunk.size()];
+      EXPECT_NE(static_cast<unsigned char>(after) & 0xC0, 0x80u);
+    }
+    drawn += chunk;
+  }
+  EXPECT_EQ(drawn, text);
+  SavePages(pages, "print-utf8");
 }
 
 }  // namespace

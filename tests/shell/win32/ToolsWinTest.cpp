@@ -168,6 +168,17 @@ TEST_F(ToolsTest, AFilterKeepsTheSelectionsMissingOrPresentFinalLineBreak) {
   EXPECT_TRUE(FilterFilesLeft().empty());
 }
 
+// A UTF-8 document's selection goes to the filter as its bytes and the output comes back
+// as bytes: the probe upper-cases ASCII and passes every other byte through.
+TEST_F(ToolsTest, AUtf8SelectionReachesAFilterAsItsBytes) {
+  Open("doc.txt", "gr\xC3\xBC\xC3\x9F" "e \xE6\x97\xA5\xE6\x9C\xAC abc");
+  Editor.Command(ID_EDIT_SELECT_ALL);
+  Editor.Command(Upper);
+  Editor.Command(ID_FILE_SAVE);
+  EditorProcess::WaitUntil([&] { return Editor.Caption() == File; });
+  EXPECT_EQ(Editor.Folder().ReadBytes("doc.txt"), "GR\xC3\xBC\xC3\x9F" "E \xE6\x97\xA5\xE6\x9C\xAC ABC");
+}
+
 // Its output could not replace the selection, so the filter does not run, from its menu
 // item or from its hotkey.
 TEST_F(ToolsTest, AReadOnlyDocumentRunsNoFilter) {
