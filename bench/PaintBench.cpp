@@ -4,8 +4,7 @@
 
 #include "bench/BenchMeasure.h"
 #include "bench/BenchReport.h"
-#include "editor/syntax/CppLanguage.h"
-#include "tests/view/ViewFakes.h"
+#include "bench/PaintFixture.h"
 
 #include <random>
 #include <string>
@@ -13,43 +12,8 @@
 
 namespace {
 
-constexpr int WindowWidth = 1200;
-constexpr int WindowHeight = 900;
 constexpr int RepaintRepeats = 51;
 constexpr int LongLineLength = 10 * 1000 * 1000;
-
-class CountingPainter : public ViewPainter {
-public:
-  void SetTextColour(Colour) override {}
-  void SetBackColour(Colour) override {}
-  void SelectPen(Colour) override {}
-  int DrawText(int x, int, const char* text, int count, int tabStop, int tabOrigin) override {
-    ++Calls;
-    Characters += count;
-    return Widths.TabbedWidth(text, count, tabStop, x - tabOrigin);
-  }
-  void FillRect(int, int, int, int, Colour) override { ++Calls; }
-  void SetPixel(int, int, Colour) override { ++Calls; }
-  void DrawHorizontalLine(int, int, int) override { ++Calls; }
-
-  long long Calls = 0;
-  long long Characters = 0;
-  FakeMeasurer Widths;
-};
-
-RefPtr<ColorScheme> SkyScheme() {
-  ColorSchemeList schemes;
-  schemes.AddDefaultSchemes();
-  return schemes.Schemes.front();
-}
-
-struct PaintView : ViewFixture {
-  PaintView() {
-    View.SetClientSize(WindowWidth, WindowHeight);
-    View.SetLanguage(MakeCppLanguage(""));
-    View.SetColorScheme(SkyScheme());
-  }
-};
 
 struct RepaintCost {
   long long Calls = 0;

@@ -4,6 +4,7 @@
 #include "bench/BenchReport.h"
 #include "bench/PaintBench.h"
 #include "bench/SyntaxBench.h"
+#include "bench/Utf8Bench.h"
 #include "tests/view/ViewFakes.h"
 
 #include <cstdio>
@@ -143,6 +144,7 @@ int Run(const BenchSize& size) {
   big.reset();
   RunSyntaxBench(GenerateDocument(size.Bytes, size.Lines, 1));
   RunPaintBench(smallText);
+  RunUtf8Bench(GenerateDocument(size.Bytes, size.Lines, 1));
   return 0;
 }
 
