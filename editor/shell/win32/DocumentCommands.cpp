@@ -2,6 +2,7 @@
 // the watch for changes by other programs, dropped files and the Recent popup.
 #include "common/FileError.h"
 #include "common/Paths.h"
+#include "common/TextEncoding.h"
 #include "common/TextFile.h"
 #include "common/win32/FileSystem.h"
 #include "common/win32/OwnerCentring.h"
@@ -52,6 +53,36 @@ std::string DialogFilter(std::string filter) {
 }
 
 constexpr size_t DialogPathSize = 4096;
+
+// The dialogs' wide forms take every file name; the settings hold code-page text.
+std::wstring WideFromUtf8(const std::string& utf8) {
+  std::size_t replaced = 0;
+  const std::u16string units = Utf16FromUtf8(utf8, replaced);
+  return std::wstring(units.begin(), units.end());
+}
+
+std::string Utf8FromWide(const std::wstring& wide) {
+  std::size_t replaced = 0;
+  return Utf8FromUtf16(std::u16string(wide.begin(), wide.end()), replaced);
+}
+
+std::wstring WideFromAnsi(const std::string& ansi) {
+  return WideFromUtf8(Utf8FromAnsi(ansi));
+}
+
+// The exact name of a file, whichever of its forms holds it.
+std::wstring WideName(const FilePath& path) {
+  return path.Wide.empty() ? WideFromAnsi(path.Ansi) : path.Wide;
+}
+
+// The file the Open dialog's choice names. The name is looked at in UTF-8, where no byte of a
+// character beyond ASCII can pass for the dot or the backslash.
+FilePath OpenDialogFile(const std::wstring& chosen, const std::string& defaultExtension) {
+  const std::string path =
+      OpenDialogPath(Utf8FromWide(chosen), Utf8FromAnsi(defaultExtension),
+                     [](const std::string& utf8) { return FileExists(FilePathFromWide(WideFromUtf8(utf8))); });
+  return FilePathFromWide(WideFromUtf8(path));
+}
 
 std::string CutFileQuestion(const std::string& path) {
   return "File '" + path +
@@ -105,9 +136,9 @@ void MainWindow::NewDocument() {
 
 void MainWindow::OpenDocumentDialog() {
   if (!AskSaveModified()) return;
-  const std::string filter = DialogFilter(BuildOpenFilter(Settings.Languages));
-  std::string file(DialogPathSize, '\0');
-  OPENFILENAMEA dialog{};
+  const std::wstring filter = WideFromAnsi(DialogFilter(BuildOpenFilter(Settings.Languages)));
+  std::wstring file(DialogPathSize, L'\0');
+  OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = Handle;
   dialog.lpstrFilter = filter.c_str();
@@ -115,13 +146,10 @@ void MainWindow::OpenDocumentDialog() {
   dialog.lpstrFile = &file[0];
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-  const bool confirmed = GetOpenFileNameA(&dialog) != FALSE;
+  const bool confirmed = GetOpenFileNameW(&dialog) != FALSE;
   Settings.OpenFilterName = FilterName(Settings.Languages, static_cast<int>(dialog.nFilterIndex));
   if (!confirmed) return;
-  const std::string chosen = file.c_str();
-  LoadDocument({OpenDialogPath(chosen, Settings.DefaultExtention, [](const std::string& path) { return FileExists(path); }),
-                {}},
-               false);
+  LoadDocument(OpenDialogFile(file.c_str(), Settings.DefaultExtention), false);
 }
 
 bool MainWindow::SaveDocument() {
@@ -135,11 +163,11 @@ bool MainWindow::SaveDocument() {
 }
 
 bool MainWindow::SaveDocumentAs() {
-  std::string path = currentPath;
+  std::wstring path = WideName(CurrentFile());
   DocumentFormat format = documentFormat;
-  const char* extension = Settings.DefaultExtention.empty() ? nullptr : Settings.DefaultExtention.c_str();
-  if (!RunSaveAsDialog(Instance, Handle, extension, path, format)) return false;
-  return WriteDocument({path, {}}, format);
+  const std::wstring extension = WideFromAnsi(Settings.DefaultExtention);
+  if (!RunSaveAsDialog(Instance, Handle, extension.empty() ? nullptr : extension.c_str(), path, format)) return false;
+  return WriteDocument(FilePathFromWide(path), format);
 }
 
 bool MainWindow::LoadDocument(const FilePath& path, bool isNew, bool quiet) {
@@ -171,6 +199,7 @@ bool MainWindow::LoadDocument(const FilePath& path, bool isNew, bool quiet) {
   documentFormat = document.format;
   UpdateFormatStatus();
   View.SetUtf8(documentFormat.encoding != TextEncoding::Ansi);
+  UpdateClipboardStatus(false);  // the clipboard's text as this document's form reads it
   SetDocumentPath(newPath);
   if (!isNew) {
     View.SetText(std::move(document.text));
@@ -339,6 +368,7 @@ void MainWindow::ReplaceConvertedText(std::string text, bool utf8) {
   const int line = View.HardLineOfLine(View.LineFromPosition(View.Caret()));
   View.SetText("");
   View.SetUtf8(utf8);
+  UpdateClipboardStatus(false);
   View.SetText(std::move(text));
   View.ClearUndo();
   View.GotoHardLine(line);

@@ -32,7 +32,7 @@ void ReadFormatLists(HWND dialog, DocumentFormat& format) {
 
 UINT_PTR CALLBACK SaveFormatHook(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
-    const auto* file = reinterpret_cast<const OPENFILENAMEA*>(lParam);
+    const auto* file = reinterpret_cast<const OPENFILENAMEW*>(lParam);
     SetWindowLongPtrA(dialog, DWLP_USER, static_cast<LONG_PTR>(file->lCustData));
     FillFormatLists(dialog, *reinterpret_cast<DocumentFormat*>(file->lCustData));
     return TRUE;
@@ -46,13 +46,13 @@ UINT_PTR CALLBACK SaveFormatHook(HWND dialog, UINT message, WPARAM, LPARAM lPara
 
 }  // namespace
 
-bool RunSaveAsDialog(HINSTANCE instance, HWND owner, const char* defaultExtension, std::string& path,
+bool RunSaveAsDialog(HINSTANCE instance, HWND owner, const wchar_t* defaultExtension, std::wstring& path,
                      DocumentFormat& format) {
-  static const char filter[] = "ASCII Text\0*.*\0";
-  std::string file = path;
-  file.resize(std::max(DialogPathSize, file.size() + 1), '\0');
+  static const wchar_t filter[] = L"ASCII Text\0*.*\0";
+  std::wstring file = path;
+  file.resize(std::max(DialogPathSize, file.size() + 1), L'\0');
   DocumentFormat chosen = format;
-  OPENFILENAMEA dialog{};
+  OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner;
   dialog.hInstance = instance;
@@ -63,10 +63,10 @@ bool RunSaveAsDialog(HINSTANCE instance, HWND owner, const char* defaultExtensio
   dialog.lpstrDefExt = defaultExtension;
   dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLETEMPLATE |
                  OFN_ENABLEHOOK;
-  dialog.lpTemplateName = MAKEINTRESOURCEA(IDD_SAVE_FORMAT);
+  dialog.lpTemplateName = MAKEINTRESOURCEW(IDD_SAVE_FORMAT);
   dialog.lpfnHook = SaveFormatHook;
   dialog.lCustData = reinterpret_cast<LPARAM>(&chosen);
-  if (!GetSaveFileNameA(&dialog)) return false;
+  if (!GetSaveFileNameW(&dialog)) return false;
   path = file.c_str();
   format = chosen;
   return true;

@@ -8,6 +8,7 @@
 #include <string>
 
 // path comes in as the proposed name and format as the document's own; both hold the
-// user's choice when the result is true.
-bool RunSaveAsDialog(HINSTANCE instance, HWND owner, const char* defaultExtension, std::string& path,
+// user's choice when the result is true. The names are wide, so that a name beyond the code
+// page can be proposed and chosen.
+bool RunSaveAsDialog(HINSTANCE instance, HWND owner, const wchar_t* defaultExtension, std::wstring& path,
                      DocumentFormat& format);
