@@ -103,7 +103,8 @@ public:
   int Backward(int first, int last) const;
   // wordBefore: whether the character in front of p is a word character.
   bool MatchesAt(int p, bool wordBefore) const;
-  bool WordBefore(int p) const { return p > 0 && IsWordChar(Text[p - 1]); }
+  bool WordBefore(int p) const { return p > 0 && IsWord(Text[p - 1]); }
+  bool IsWord(char c) const { return IsWordChar(c) || (Utf8Words && static_cast<unsigned char>(c) >= 0x80); }
 
 private:
   unsigned char Fold(char c) const { return Folding[static_cast<unsigned char>(c)]; }
@@ -120,6 +121,7 @@ private:
   const ByteTable& Folding;
   bool IgnoreCase;
   bool WholeWord;
+  bool Utf8Words;
   int Anchor = 0;  // the index in the pattern of its rarest byte
   int Second = 0;  // the index of the next rarest one
   ByteSet AnchorBytes;  // the bytes of the text that fold to the pattern's byte at Anchor
@@ -133,7 +135,8 @@ Matcher::Matcher(std::string_view text, const std::string& pattern, int flags)
       PatternLength(static_cast<int>(pattern.size())),
       Folding((flags & SearchIgnoreCase) ? LowerCaseTable() : IdentityTable()),
       IgnoreCase((flags & SearchIgnoreCase) != 0),
-      WholeWord((flags & SearchWholeWord) != 0) {
+      WholeWord((flags & SearchWholeWord) != 0),
+      Utf8Words((flags & SearchUtf8Words) != 0) {
   for (char& c : Pattern) c = static_cast<char>(Fold(c));
   ChooseAnchors();
 }
@@ -210,11 +213,11 @@ bool Matcher::SameCharsAt(int p) const {
 // A match ending at `end` runs into a word when its last character and the one behind it
 // are both word characters.
 bool Matcher::WordEndsAt(int end) const {
-  return end < Length && IsWordChar(Text[end - 1]) && IsWordChar(Text[end]);
+  return end < Length && IsWord(Text[end - 1]) && IsWord(Text[end]);
 }
 
 bool Matcher::MatchesAt(int p, bool wordBefore) const {
-  if (WholeWord && wordBefore && IsWordChar(Text[p])) return false;
+  if (WholeWord && wordBefore && IsWord(Text[p])) return false;
   if (!SameCharsAt(p)) return false;
   return !(WholeWord && WordEndsAt(p + PatternLength));
 }
@@ -224,7 +227,7 @@ bool Matcher::MatchesAt(int p, bool wordBefore) const {
 // written, not the original one.
 int NextReplaceMatch(const Matcher& matcher, int p, const std::string& written) {
   if (p > matcher.LastStart()) return -1;
-  const bool wordBefore = !written.empty() && IsWordChar(written.back());
+  const bool wordBefore = !written.empty() && matcher.IsWord(written.back());
   if (matcher.MatchesAt(p, wordBefore)) return p;
   return matcher.Forward(p + 1, matcher.LastStart());
 }

@@ -9,6 +9,9 @@ constexpr int SearchMatchCase = 1;   // the default way of comparing; the bit ch
 constexpr int SearchIgnoreCase = 2;  // compare both characters after conversion to lower case
 constexpr int SearchWholeWord = 4;   // no word character directly before or after the match
 constexpr int SearchBackwards = 8;   // the last match in the range instead of the first
+// With SearchWholeWord, for UTF-8 text: every byte from 0x80 on is a word character too,
+// since each letter beyond ASCII is such a sequence and a word never ends inside one.
+constexpr int SearchUtf8Words = 16;
 
 // Word characters are the runtime's letters (isalpha of the byte) and "_"; digits are not.
 bool IsWordChar(char c);

@@ -42,10 +42,16 @@ bool SameText(const std::string& a, const std::string& b, bool matchCase) {
   return true;
 }
 
+// The request's flags for the view's text: in a UTF-8 document a letter beyond ASCII is
+// part of a word, as its bytes are.
+int TextFlags(const TextView& view, const SearchRequest& request) {
+  return request.flags | (view.IsUtf8() ? SearchUtf8Words : 0);
+}
+
 // Replace All always scans forwards, whatever the direction option says.
-int ReplaceEvery(std::string& text, const SearchRequest& request, int positions[], int positionCount) {
-  return ReplaceAll(text, request.findText, request.replaceText, request.flags & ~SearchBackwards, 0, -1, positions,
-                    positionCount);
+int ReplaceEvery(std::string& text, const TextView& view, const SearchRequest& request) {
+  return ReplaceAll(text, request.findText, request.replaceText, TextFlags(view, request) & ~SearchBackwards, 0, -1,
+                    nullptr, 0);
 }
 
 // The view's text without soft breaks. Without word wrap that is its own string, read in
@@ -59,7 +65,7 @@ std::string_view TextWithoutSoftBreaks(TextView& view, std::string& copy) {
 int ReplaceAllInSelection(TextView& view, const SearchRequest& request) {
   std::string text = view.GetSelectedText();
   StripSoftBreaks(text);
-  const int count = ReplaceEvery(text, request, nullptr, 0);
+  const int count = ReplaceEvery(text, view, request);
   if (count > 0) view.ReplaceSelection(text, true);
   return count;
 }
@@ -74,8 +80,8 @@ int ReplaceAllInText(TextView& view, const SearchRequest& request) {
   const std::string_view old = TextWithoutSoftBreaks(view, copy);
   int selection[2] = {view.UnwrappedPosition(view.Anchor()), view.UnwrappedPosition(view.Caret())};
   std::string text;
-  const int count = ReplaceAllInto(old, text, request.findText, request.replaceText, request.flags & ~SearchBackwards,
-                                   0, -1, selection, 2);
+  const int count = ReplaceAllInto(old, text, request.findText, request.replaceText,
+                                   TextFlags(view, request) & ~SearchBackwards, 0, -1, selection, 2);
   if (count == 0) return 0;
   int start = 0, oldLength = 0, newLength = 0;
   DiffRange(old, text, start, oldLength, newLength);
@@ -150,7 +156,7 @@ void RunFind(TextView& view, SearchRequest& request, SearchProgress& progress, S
   std::string copy;
   const std::string_view text = TextWithoutSoftBreaks(view, copy);
   const int start = view.UnwrappedPosition(request.Backwards() ? view.SelectionStart() : view.SelectionEnd());
-  const int found = text.empty() ? -1 : FindWrapped(text, request.findText, request.flags, start, start);
+  const int found = text.empty() ? -1 : FindWrapped(text, request.findText, TextFlags(view, request), start, start);
   const std::string displayText = DisplayForm(request.findText, request.allowEscapes);
   if (found < 0) {
     feedback.ShowInformation(NoOccurrencesMessage(displayText), FinishedCaption);

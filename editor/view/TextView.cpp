@@ -3,6 +3,7 @@
 #include "editor/view/TextView.h"
 
 #include "common/LineEnds.h"
+#include "editor/view/ChunkBoundary.h"
 
 #include <algorithm>
 #include <climits>
@@ -118,28 +119,27 @@ int TextView::MeasureText(const char* text, int count) {
 int TextView::MeasureChunks(const char* text, int count, std::vector<int>* starts) {
   if (starts) starts->assign(1, 0);
   if (count <= 0) return 0;
-  const int chunk = ChunkLength();
-  const int tabStop = TabStop();
-  int width = 0;
-  for (int done = 0; done < count; done += chunk) {
-    width += Measurer.TabbedWidth(text + done, std::min(chunk, count - done), tabStop, width) & 0xFFFF;
-    if (starts && count - done >= chunk) starts->push_back(width);
-  }
-  return width;
+  return MeasureChunksOn(text, count, 0, 0, starts);
 }
 
 // Measures on from the chunk start starts[keep - 1], keeping the starts before it.
 int TextView::MeasureChunksFrom(const char* text, int count, std::vector<int>& starts, int keep) {
   if (keep <= 1) return MeasureChunks(text, count, &starts);
   starts.resize(static_cast<std::size_t>(keep));
+  return MeasureChunksOn(text, count, keep - 1, starts.back(), &starts);
+}
+
+// The chunks from chunk k, which starts at x, to the end of the text.
+int TextView::MeasureChunksOn(const char* text, int count, int k, int x, std::vector<int>* starts) {
   const int chunk = ChunkLength();
   const int tabStop = TabStop();
-  int width = starts.back();
-  for (int done = (keep - 1) * chunk; done < count; done += chunk) {
-    width += Measurer.TabbedWidth(text + done, std::min(chunk, count - done), tabStop, width) & 0xFFFF;
-    if (count - done >= chunk) starts.push_back(width);
+  for (int done = ChunkBoundary(text, count, k * chunk, Utf8); done < count; ++k) {
+    const int end = ChunkBoundary(text, count, (k + 1) * chunk, Utf8);
+    x += Measurer.TabbedWidth(text + done, end - done, tabStop, x) & 0xFFFF;
+    if (starts && count - k * chunk >= chunk) starts->push_back(x);
+    done = end;
   }
-  return width;
+  return x;
 }
 
 // A line longer than one chunk keeps its chunk starts, found by the same pass that gives
@@ -153,7 +153,7 @@ int TextView::MeasureLine(int line) {
   const int chunk = ChunkLength();
   if (length > chunk) {
     LineRecord* record = RecordOf(line);
-    const int unchanged = std::min<long long>(record->ChunksUnchangedBefore, length) / chunk + 1;
+    const int unchanged = std::min<long long>(UnchangedChunkBytes(record->ChunksUnchangedBefore), length) / chunk + 1;
     const int keep = std::min(unchanged, static_cast<int>(record->ChunkStarts.size()));
     width = MeasureChunksFrom(text, length, record->ChunkStarts, keep);
     record->ChunkStartsValid = true;
@@ -168,6 +168,12 @@ int TextView::MeasureLine(int line) {
 int TextView::LineWidth(int line) {
   const int width = Buffer.Width(line);
   return width < 0 ? MeasureLine(line) : width;
+}
+
+// In UTF-8 where a chunk starts depends on the few bytes behind its nominal start too, so
+// an edit there moves it.
+int TextView::UnchangedChunkBytes(int unchangedBefore) const {
+  return Utf8 ? std::max(unchangedBefore - 3, 0) : unchangedBefore;
 }
 
 const std::vector<int>& TextView::ChunkStartsOf(int line) {
@@ -186,7 +192,7 @@ int TextView::ColumnX(int line, const char* text, int column) {
   if (length <= chunk) return MeasureText(text, column);
   const std::vector<int>& starts = ChunkStartsOf(line);
   const int k = std::min(column / chunk, static_cast<int>(starts.size()) - 1);
-  const int from = k * chunk;
+  const int from = ChunkBoundary(text, column, k * chunk, Utf8);
   if (column == from) return starts[k];
   return starts[k] + (Measurer.TabbedWidth(text + from, column - from, TabStop(), starts[k]) & 0xFFFF);
 }

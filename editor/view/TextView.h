@@ -317,6 +317,8 @@ private:
   int TabStop();
   int MeasureChunks(const char* text, int count, std::vector<int>* starts);
   int MeasureChunksFrom(const char* text, int count, std::vector<int>& starts, int keep);
+  int MeasureChunksOn(const char* text, int count, int k, int x, std::vector<int>* starts);
+  int UnchangedChunkBytes(int unchangedBefore) const;
   int MeasureLine(int line);
   const std::vector<int>& ChunkStartsOf(int line);
   int ColumnX(int line, const char* text, int column);

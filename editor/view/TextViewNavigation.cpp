@@ -47,6 +47,7 @@ int TextView::ColumnFromX(int line, int x) {
     const int k = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), x) - starts.begin()) - 1;
     if (k > 0) {
       column = std::min(k * ChunkLength(), length);
+      if (Utf8) column = CharStartAt(start + column) - start;
       left = starts[static_cast<std::size_t>(k)];
     }
   }

@@ -3,6 +3,7 @@
 // lies in the paint rectangle only, so that a very long line costs what shows of it.
 #include "editor/view/TextView.h"
 
+#include "editor/view/ChunkBoundary.h"
 #include "editor/view/Utf8Steps.h"
 
 #include <algorithm>
@@ -48,12 +49,19 @@ int WholeCharactersEnd(const LineRun& run, int end) {
   return start < end ? NextCharBoundary(run.Text, run.Length, start) : end;
 }
 
+// The end of the measuring chunk that holds column `from`.
+int ChunkEnd(const LineRun& run, int from) {
+  for (int k = from / run.Chunk + 1;; ++k) {
+    const int end = ChunkBoundary(run.Text, run.Length, k * run.Chunk, run.Utf8);
+    if (end > from) return end;
+  }
+}
+
 // Draws columns [from, to) from x and returns the x reached; stops once past the right edge.
 // Pieces are sized from the room left, so a long run is not drawn far beyond the edge.
 int DrawRun(const LineRun& run, int from, int to, int x) {
   while (from < to && x < run.Right) {
-    const int chunkEnd = (from / run.Chunk + 1) * run.Chunk;
-    int count = std::min(to, chunkEnd) - from;
+    int count = std::min(to, ChunkEnd(run, from)) - from;
     count = run.ShowWhitespace ? 1 : std::min(count, (run.Right - x) / run.AverageWidth + 1);
     if (run.Utf8) count = std::min(WholeCharactersEnd(run, from + count), to) - from;
     x += DrawPiece(run, from, count, x);
@@ -154,14 +162,14 @@ int TextView::FirstVisibleColumn(int line, const char* text, int length, int x, 
   columnX = 0;
   if (x <= 0 || length <= 0) return 0;
   const int chunk = ChunkLength();
-  int base = 0, baseX = 0;
+  int k = 0, base = 0, baseX = 0;
   if (length > chunk) {
     const std::vector<int>& starts = ChunkStartsOf(line);
-    const int k = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), x) - starts.begin()) - 1;
-    base = k * chunk;
+    k = static_cast<int>(std::upper_bound(starts.begin(), starts.end(), x) - starts.begin()) - 1;
+    base = ChunkBoundary(text, length, k * chunk, Utf8);
     baseX = starts[k];
   }
-  int low = base, high = std::min(length, base + chunk);
+  int low = base, high = ChunkBoundary(text, length, (k + 1) * chunk, Utf8);
   columnX = baseX;
   const int tabStop = TabStop();
   while (low < high) {

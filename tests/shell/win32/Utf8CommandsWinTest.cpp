@@ -1,6 +1,6 @@
 // The real editor under Wine on a UTF-8 file: the case commands keep multi-byte characters,
-// the clipboard carries characters both ways, Find takes characters the code page lacks,
-// and Insert Time/Date inserts UTF-8.
+// the clipboard carries characters both ways, Find takes characters the code page lacks and
+// counts letters beyond ASCII as word letters, and Insert Time/Date inserts UTF-8.
 #include "common/win32/DateTimeText.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/win32/AnsiCodePage.h"
@@ -111,6 +111,23 @@ TEST_F(Utf8Document, FindTakesTheCharactersOfItsField) {
   wchar_t shown[32] = {};
   SendMessageW(GetDlgItem(dialog, IDC_FIND_TEXT), WM_GETTEXT, 32, reinterpret_cast<LPARAM>(shown));
   EXPECT_EQ(std::wstring(shown), L"\u65E5\u672C\u8A9E");
+}
+
+// "caf" inside "café" is no whole word: the letter beyond ASCII continues it.
+TEST_F(Utf8Document, WholeWordFindTakesLettersBeyondAsciiAsPartOfTheWord) {
+  Open("caf\xC3\xA9 caf");
+  Editor.PostCommand(ID_SEARCH_FIND);
+  HWND dialog = Editor.WaitForWindow("Find");
+  ASSERT_TRUE(dialog);
+  HWND combo = GetDlgItem(dialog, IDC_FIND_TEXT);
+  SendMessageW(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"caf"));
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FIND_TEXT, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(combo));
+  CheckDlgButton(dialog, IDC_WHOLE_WORD, BST_CHECKED);
+  EditorProcess::Press(dialog, IDC_FIND_BUTTON);
+  EditorProcess::WaitUntil([&] { return !IsWindow(dialog); });
+  // The second "caf" ends behind the 8th character, the one inside "café" behind the 3rd.
+  EditorProcess::WaitUntil([&] { return Editor.StatusText() != "Ln 1, Col 1"; });
+  EXPECT_EQ(Editor.StatusText(), "Ln 1, Col 9");
 }
 
 TEST_F(Utf8Document, InsertTimeDateConvertsTheCodePageTextToUtf8) {
