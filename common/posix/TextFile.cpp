@@ -2,7 +2,6 @@
 #include "common/TextFile.h"
 
 #include "common/FileError.h"
-#include "common/LineEnds.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -52,15 +51,6 @@ std::string ReadFileBytes(const std::string& path) {
   std::string text(static_cast<std::size_t>(FileLength(file.get(), path)), '\0');
   text.resize(std::fread(&text[0], 1, text.size(), file.get()));
   if (std::ferror(file.get())) ThrowFileError(path);
-  return text;
-}
-
-std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte) {
-  std::string text = ReadFileBytes(path);
-  const std::size_t zero = text.find('\0');
-  if (heldNulByte) *heldNulByte = zero != std::string::npos;
-  if (zero != std::string::npos) text.resize(zero);
-  if (normalize) NormalizeLineEnds(text);
   return text;
 }
 

@@ -4,7 +4,6 @@
 #include "common/TextFile.h"
 
 #include "common/FileError.h"
-#include "common/LineEnds.h"
 #include "common/win32/FileSystem.h"
 #include "common/win32/WinApi.h"
 
@@ -142,15 +141,6 @@ std::string ReadFileBytes(const std::string& path) {
 
 std::string ReadFileBytes(const std::wstring& path) {
   return ReadBytes(path, AnsiFrom(path));
-}
-
-std::string ReadTextFile(const std::string& path, bool normalize, bool* heldNulByte) {
-  std::string text = ReadFileBytes(path);
-  const std::size_t zero = text.find('\0');
-  if (heldNulByte) *heldNulByte = zero != std::string::npos;
-  if (zero != std::string::npos) text.resize(zero);
-  if (normalize) NormalizeLineEnds(text);
-  return text;
 }
 
 void WriteTextFile(const std::string& path, const std::string& text) {
