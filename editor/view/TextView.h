@@ -122,6 +122,10 @@ public:
   void TypeChar(int ch);
   // The Delete key without modifiers.
   void DeleteKey();
+  // Ctrl+Backspace and Ctrl+Delete: to the start of the word before the caret, and to the
+  // start of the next word, each one undo step; a selection goes as with the plain keys.
+  void DeleteWordBefore();
+  void DeleteWordAfter();
   bool InsertChar(int pos, int ch);
   bool DeleteChar(int pos);
   void ReplaceSelection(std::string text, bool selectInserted);
@@ -210,6 +214,9 @@ public:
   void SelectWordAt(int pos);
   int WordStepLeft(int pos) const;
   int WordStepRight(int pos) const;
+  // Where Ctrl+Delete's deletion from pos ends: behind the rest of the word at pos and the
+  // blanks after it, i.e. at the next word's start. A line end is a step of its own.
+  int WordDeletionEnd(int pos) const;
   // A key message; modifiers: ModShift | ModCtrl | ModAlt. False when the key has no rule.
   bool KeyDown(int key, int modifiers);
   void KeyUp(int key);

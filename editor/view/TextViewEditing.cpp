@@ -32,6 +32,8 @@ bool IsAcceptedChar(ViewHost& host, int ch) {
   if (ch < 0 || ch > 255) return false;
   if (!IsControlChar(ch)) return true;
   const int key = KeyOfControlChar(ch);
+  // Ctrl+Backspace deletes a word as a key; some systems also send it as a backspace.
+  if (ch == '\b' && host.IsKeyDown(KeyControl)) return false;
   return key != 0 && host.IsKeyDown(key);
 }
 
@@ -134,6 +136,27 @@ void TextView::DeleteKey() {
   } else if (CaretPos < Length()) {
     DeleteRange(CaretPos, NextCharPos(CaretPos) - CaretPos);
   }
+}
+
+void TextView::DeleteWordBefore() {
+  if (ReadOnly) return;
+  if (HasSelection()) {
+    Backspace();
+    return;
+  }
+  // At a line's start only the line end goes, as Ctrl+Delete takes one at a line's end.
+  const int start = CaretPos > 0 && CharAt(CaretPos - 1) == '\n' ? CaretPos - 1 : WordStepLeft(CaretPos);
+  if (start < CaretPos) DeleteRange(start, CaretPos - start);
+}
+
+void TextView::DeleteWordAfter() {
+  if (ReadOnly) return;
+  if (HasSelection()) {
+    DeleteKey();
+    return;
+  }
+  const int end = WordDeletionEnd(CaretPos);
+  if (end > CaretPos) DeleteRange(CaretPos, end - CaretPos);
 }
 
 void TextView::InsertNewLine() {

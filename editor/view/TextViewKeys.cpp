@@ -107,7 +107,13 @@ bool TextView::CommandKey(int key, int modifiers) {
   if (key == KeyDelete) {
     if (modifiers == 0) DeleteKey();
     else if (modifiers == ModShift) Cut();
+    else if (modifiers == ModCtrl) DeleteWordAfter();
     else return false;
+    return true;
+  }
+  // Ctrl+Backspace types no character (its DEL code is refused), so it is handled here.
+  if (key == KeyBackspace && modifiers == ModCtrl) {
+    DeleteWordBefore();
     return true;
   }
   if (modifiers != ModCtrl) return false;

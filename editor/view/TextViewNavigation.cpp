@@ -128,3 +128,16 @@ int TextView::WordStepRight(int pos) const {
   while (pos < length && IsWrapSpace(CharAt(pos))) ++pos;
   return pos;
 }
+
+int TextView::WordDeletionEnd(int pos) const {
+  pos = std::min(std::max(pos, 0), Length());
+  const int length = Length();
+  if (pos < length && CharAt(pos) == '\n') return pos + 1;
+  if (pos < length) {
+    const CharClass cls = ClassOf(CharAt(pos), Utf8);
+    if (cls != CharClass::Space)
+      while (pos < length && ClassOf(CharAt(pos), Utf8) == cls) ++pos;
+  }
+  while (pos < length && IsWrapSpace(CharAt(pos))) ++pos;
+  return pos;
+}

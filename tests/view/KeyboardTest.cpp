@@ -284,7 +284,7 @@ TEST_F(Keyboard, KeysWithoutARuleAreLeftToTheWindow) {
   EXPECT_FALSE(Press('B', ModCtrl));
   EXPECT_FALSE(Press('A', ModCtrl | ModShift));
   EXPECT_FALSE(Press(KeyInsert, ModCtrl | ModShift));
-  EXPECT_FALSE(Press(KeyDelete, ModCtrl));
+  EXPECT_FALSE(Press(KeyDelete, ModCtrl | ModShift));
   EXPECT_FALSE(Press(KeyLeft, ModAlt));
   EXPECT_FALSE(Press(KeyUp, ModAlt | ModShift));
   EXPECT_FALSE(Press(KeyHome, ModAlt));
