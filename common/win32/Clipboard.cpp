@@ -5,6 +5,7 @@
 #include "common/LineEnds.h"
 #include "common/TextEncoding.h"
 #include "common/TextFile.h"
+#include "common/win32/CodePage.h"
 
 #include <algorithm>
 #include <cstring>
@@ -34,17 +35,6 @@ template <class Char> HGLOBAL CreateGlobalText(const std::basic_string<Char>& te
   std::memcpy(units, text.c_str(), size);
   GlobalUnlock(memory);
   return memory;
-}
-
-// The code page's form of a UTF-16 text, for programs that read only CF_TEXT. The platform
-// would derive it from the keyboard's locale rather than from the code page that ANSI
-// programs and the editor's own ANSI documents use.
-std::string CodePageText(const std::wstring& wide) {
-  if (wide.empty()) return std::string();
-  const int size = static_cast<int>(wide.size());
-  std::string text(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr)), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), size, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
-  return text;
 }
 
 // Empties the clipboard and hands it the blocks, each of its format; a block the clipboard
@@ -119,7 +109,9 @@ bool SetClipboardUtf8Text(HWND owner, const std::string& text, bool toCrLf) {
   std::size_t replaced = 0;
   const std::u16string units = Utf16FromUtf8(toCrLf ? ToCrLf(text) : text, replaced);
   const std::wstring wide(units.begin(), units.end());
-  return PlaceOnClipboard(owner, {{CF_UNICODETEXT, CreateGlobalText(wide)}, {CF_TEXT, CreateGlobalText(CodePageText(wide))}});
+  // CF_TEXT is made here: the platform would derive it from the keyboard's locale rather than
+  // from the code page that ANSI programs and the editor's ANSI documents use.
+  return PlaceOnClipboard(owner, {{CF_UNICODETEXT, CreateGlobalText(wide)}, {CF_TEXT, CreateGlobalText(AnsiFromWide(wide))}});
 }
 
 bool GetClipboardFiles(HWND owner, std::vector<std::string>& list) {

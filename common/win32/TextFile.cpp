@@ -4,6 +4,7 @@
 #include "common/TextFile.h"
 
 #include "common/FileError.h"
+#include "common/win32/CodePage.h"
 #include "common/win32/FileSystem.h"
 #include "common/win32/WinApi.h"
 
@@ -88,14 +89,6 @@ void ShowAsWritten(const std::wstring& path, DWORD oldAttributes) {
   if (created == INVALID_FILE_ATTRIBUTES || !(created & FILE_ATTRIBUTE_HIDDEN)) return;
   const DWORD shown = created & ~FILE_ATTRIBUTE_HIDDEN;
   SetFileAttributesW(path.c_str(), shown ? shown : FILE_ATTRIBUTE_NORMAL);
-}
-
-std::wstring WideFromAnsi(const std::string& path) {
-  if (path.empty()) return {};
-  const int size = static_cast<int>(path.size());
-  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.data(), size, &wide[0], static_cast<int>(wide.size()));
-  return wide;
 }
 
 // path names the file in reports; the code page's form of a wide name may have lost letters.

@@ -2,6 +2,7 @@
 #include "editor/shell/win32/AnsiCodePage.h"
 
 #include "common/TextEncoding.h"
+#include "common/win32/CodePage.h"
 #include "common/win32/WinApi.h"
 
 #include <cstdio>
@@ -43,9 +44,7 @@ void NameLostCharacters(const std::wstring& wide, AnsiConversion& conversion) {
 
 std::string Utf8FromAnsi(const std::string& ansi) {
   if (ansi.empty()) return ansi;
-  const int size = static_cast<int>(ansi.size());
-  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, &wide[0], static_cast<int>(wide.size()));
+  const std::wstring wide = WideFromAnsi(ansi);
   std::size_t replaced = 0;
   return Utf8FromUtf16(std::u16string(wide.begin(), wide.end()), replaced);
 }

@@ -4,6 +4,7 @@
 
 #include "common/LineEnds.h"
 #include "common/HotkeyTable.h"
+#include "common/win32/CodePage.h"
 #include "common/win32/FontHelpers.h"
 #include "common/win32/KeyNames.h"
 #include "editor/view/win32/GdiPainter.h"
@@ -50,26 +51,6 @@ bool IsHighSurrogate(unsigned unit) {
 
 bool IsLowSurrogate(unsigned unit) {
   return unit >= 0xDC00 && unit < 0xE000;
-}
-
-// The window's text is the document's bytes read in the code page, as when the window was an
-// ANSI one: a caller of the ANSI text messages gets the internal form byte for byte, a UTF-8
-// document's included.
-std::wstring WideFromAnsi(const std::string& text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0)), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], static_cast<int>(wide.size()));
-  return wide;
-}
-
-std::string AnsiFromWide(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  std::string text(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr,
-                                                                 nullptr)), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), size, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
-  return text;
 }
 
 // The hotkey table's modifier flags and the view's are the same bits.
@@ -330,7 +311,9 @@ LRESULT TextViewWindow::OnKeyDown(WPARAM key, LPARAM lParam) {
   return DefaultProc(WM_KEYDOWN, key, lParam);
 }
 
-// The internal form: LF breaks, soft breaks included.
+// The internal form: LF breaks, soft breaks included, its bytes read in the code page as
+// when the window was an ANSI one, so that a caller of the ANSI text messages gets them byte
+// for byte, a UTF-8 document's included.
 std::wstring TextViewWindow::WideText() const {
   std::string text(static_cast<std::size_t>(Length()), '\0');
   for (int i = 0; i < Length(); ++i) text[static_cast<std::size_t>(i)] = CharAt(i);
