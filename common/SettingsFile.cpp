@@ -91,6 +91,10 @@ void SettingsFile::ExchangeName(const std::string& name) {
   Position += key.size();
 }
 
+bool SettingsFile::Holds(const std::string& name) const {
+  return !Loading || Text.compare(Position, name.size() + 1, name + "=") == 0;
+}
+
 void SettingsFile::FieldNotFound(const std::string& name) const {
   throw Exception(2, "Could not find field '" + name + "' when loading file '" + FileName +
                          "'. The file may be corrupted. You should either replace the file with a valid "

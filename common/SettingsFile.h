@@ -43,6 +43,9 @@ public:
   void ExchangeBool(const std::string& name, bool& value);
   // Writes or skips one line; on its own it writes or skips a separator line.
   void EndLine();
+  // Saving: true. Loading: whether the next line is the field name. Fields added after the
+  // format's last version are exchanged only when this holds, so older files still load.
+  bool Holds(const std::string& name) const;
   // Saving only: writes the text built so far (CR LF line ends) now; throws FileError.
   void Save();
 

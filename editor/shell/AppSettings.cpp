@@ -30,14 +30,25 @@ constexpr int DefaultFontPoints = 10;
 constexpr int DefaultFontWeight = 400;
 constexpr char DefaultFontFace[] = "Courier New";
 
+struct DefaultHotkey {
+  uint16_t Key;
+  int Modifiers;
+  uint16_t Command;
+};
+
+// Commands that came with the fields after WordWrap: a file without those fields gets their
+// keys added, where the user has not given the key to another command.
+constexpr uint16_t KeyNumPlus = 0x6B, KeyNumMinus = 0x6D, KeyPlus = 0xBB, KeyMinus = 0xBD, KeyCloseBracket = 0xDD;
+const DefaultHotkey LaterHotkeys[] = {
+    {KeyCloseBracket, Ctrl, ID_SEARCH_MATCH_BRACE},
+    {KeyPlus, Ctrl, ID_OPTIONS_ZOOM_IN},    {KeyNumPlus, Ctrl, ID_OPTIONS_ZOOM_IN},
+    {KeyMinus, Ctrl, ID_OPTIONS_ZOOM_OUT},  {KeyNumMinus, Ctrl, ID_OPTIONS_ZOOM_OUT},
+    {'0', Ctrl, ID_OPTIONS_ZOOM_RESET},
+};
+
 // The main hotkey table of a first run, before the additions of older versions.
 HotkeyTable DefaultHotkeys() {
-  struct Default {
-    uint16_t Key;
-    int Modifiers;
-    uint16_t Command;
-  };
-  static const Default defaults[] = {
+  static const DefaultHotkey defaults[] = {
       {'N', Ctrl, ID_FILE_NEW},         {'O', Ctrl, ID_FILE_OPEN},
       {'S', Ctrl, ID_FILE_SAVE},        {'P', Ctrl, ID_FILE_PRINT},
       {'Z', Ctrl, ID_EDIT_UNDO},        {'Y', Ctrl, ID_EDIT_REDO},
@@ -57,7 +68,7 @@ HotkeyTable DefaultHotkeys() {
       {KeyF1, 0, ID_HELP_CONTENTS},
   };
   HotkeyTable table;
-  for (const Default& entry : defaults)
+  for (const DefaultHotkey& entry : defaults)
     table.Entries.push_back(MakeEntry(entry.Key, entry.Modifiers, entry.Command));
   return table;
 }
@@ -113,6 +124,8 @@ void AppSettings::LoadDefaults() {
   TabInsertsSpaces = false;
   ShowWhitespace = false;
   WordWrap = false;
+  Zoom = 0;
+  HighlightCaretLine = false;
   alternateClipboard.clear();
 }
 
@@ -121,19 +134,23 @@ void AppSettings::Load() {
   try {
     if (!Platform.FileExists(Path)) {
       ApplyAdditions(1, true);
+      AddLaterHotkeys();
     } else {
       SettingsFile file(Path, true);
-      Exchange(file, openFilterIndex);
+      const bool heldLaterFields = Exchange(file, openFilterIndex);
       ApplyAdditions(file.GetVersion(), file.GetVersion() < 3);
+      if (!heldLaterFields) AddLaterHotkeys();
     }
   } catch (const Exception& error) {
     const std::string message = error.Code == 1 ? NewerFileMessage() : error.GetMessageText();
     Reporter.ShowError(message + KeepBackup(Platform, Path));
     // Run as on a first run, plus what was read before the fault.
     ApplyAdditions(1, Schemes.Schemes.empty());
+    AddLaterHotkeys();
   } catch (const FileError&) {
     // A file that cannot be read is passed over in silence; it is written anew at exit.
     ApplyAdditions(1, Schemes.Schemes.empty());
+    AddLaterHotkeys();
   }
   LoadLanguageFiles(Languages, Folders, Platform, Reporter);
   if (openFilterIndex > 0) OpenFilterName = FilterName(Languages, openFilterIndex);
@@ -168,7 +185,7 @@ void AppSettings::ApplyToView(TextView& view) {
 
 void AppSettings::ApplyFont(TextView&) {}
 
-void AppSettings::Exchange(SettingsFile& file, int& openFilterIndex) {
+bool AppSettings::Exchange(SettingsFile& file, int& openFilterIndex) {
   const int version = file.GetVersion();
   file.ExchangeString("DefaultExtention", DefaultExtention);
   file.ExchangeString("TimeDateFormat", TimeDateFormat);
@@ -208,6 +225,15 @@ void AppSettings::Exchange(SettingsFile& file, int& openFilterIndex) {
     file.ExchangeBool("ShowWhitespace", ShowWhitespace);
   }
   if (version >= 6) file.ExchangeBool("WordWrap", WordWrap);
+  return ExchangeLaterFields(file);
+}
+
+// Fields newer than the format's version: each read only when the file holds it.
+bool AppSettings::ExchangeLaterFields(SettingsFile& file) {
+  const bool heldAny = file.Holds("Zoom");
+  if (file.Holds("Zoom")) file.ExchangeInt("Zoom", Zoom);
+  if (file.Holds("HighlightCaretLine")) file.ExchangeBool("HighlightCaretLine", HighlightCaretLine);
+  return heldAny;
 }
 
 void AppSettings::ExchangeCustomColors(SettingsFile& file) {
@@ -230,6 +256,16 @@ void AppSettings::ApplyAdditions(int version, bool addSchemes) {
     AddHotkey('W', CtrlShift, ID_OPTIONS_WORD_WRAP);
   }
   if (version < 10) AddHotkey('L', Ctrl, ID_EDIT_LAST_CLIPBOARD);
+}
+
+void AppSettings::AddLaterHotkeys() {
+  for (const DefaultHotkey& entry : LaterHotkeys) {
+    const HotkeyEntry hotkey = MakeEntry(entry.Key, entry.Modifiers, entry.Command);
+    bool taken = false;
+    for (const HotkeyEntry& existing : Hotkeys.Entries)
+      taken = taken || (existing.Key == hotkey.Key && ModifiersOf(existing) == ModifiersOf(hotkey));
+    if (!taken) AddHotkey(entry.Key, entry.Modifiers, entry.Command);
+  }
 }
 
 void AppSettings::AddHotkey(uint16_t key, int modifiers, uint16_t command) {

@@ -65,6 +65,10 @@ public:
   bool TabInsertsSpaces;
   bool ShowWhitespace;
   bool WordWrap;
+  // Steps of the displayed font size away from Font (0: the chosen size), and the caret
+  // line's highlight; both stored after every older field.
+  int Zoom;
+  bool HighlightCaretLine;
   std::string alternateClipboard;  // the private second clipboard, never stored
   LanguageList Languages;
 
@@ -76,12 +80,15 @@ protected:
 private:
   // The file's content in its order. Files before version 7 name the Open filter by index,
   // which is handed out through openFilterIndex.
-  void Exchange(SettingsFile& file, int& openFilterIndex);
+  // True when the file held the fields added after its format's version.
+  bool Exchange(SettingsFile& file, int& openFilterIndex);
+  bool ExchangeLaterFields(SettingsFile& file);
   void ExchangeCustomColors(SettingsFile& file);
   // What a file of this version lacks (version 1 for a first run); addSchemes: append the
   // four built-in schemes.
   void ApplyAdditions(int version, bool addSchemes);
   void AddHotkey(uint16_t key, int modifiers, uint16_t command);
+  void AddLaterHotkeys();
   void AddCharacterMapTool();
   std::string NewerFileMessage() const;
 

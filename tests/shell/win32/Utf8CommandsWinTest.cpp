@@ -25,6 +25,8 @@ struct Utf8Document : testing::Test {
     Editor.Start({File});
     ASSERT_TRUE(Editor.WaitForMainWindow());
     EditorProcess::WaitUntil([&] { return Editor.Caption() == File && Editor.StatusPartText(2) == "UTF-8"; });
+    // "Opening doc.txt..." stays until the idle time after the load.
+    EditorProcess::WaitUntil([&] { return Editor.StatusText().rfind("Ln ", 0) == 0; });
   }
   // The view's window text is the code page's form; the file shows the document's bytes.
   std::string SavedBytes() {
