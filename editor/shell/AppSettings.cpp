@@ -8,6 +8,7 @@
 #include "common/StringList.h"
 #include "editor/resources/resource.h"
 #include "editor/shell/ErrorReporter.h"
+#include "editor/shell/FontZoom.h"
 #include "editor/shell/SettingsBackup.h"
 #include "editor/shell/LanguageFiles.h"
 #include "editor/shell/OpenFilter.h"
@@ -41,8 +42,9 @@ struct DefaultHotkey {
 constexpr uint16_t KeyNumPlus = 0x6B, KeyNumMinus = 0x6D, KeyPlus = 0xBB, KeyMinus = 0xBD, KeyCloseBracket = 0xDD;
 const DefaultHotkey LaterHotkeys[] = {
     {KeyCloseBracket, Ctrl, ID_SEARCH_MATCH_BRACE},
-    {KeyPlus, Ctrl, ID_OPTIONS_ZOOM_IN},    {KeyNumPlus, Ctrl, ID_OPTIONS_ZOOM_IN},
-    {KeyMinus, Ctrl, ID_OPTIONS_ZOOM_OUT},  {KeyNumMinus, Ctrl, ID_OPTIONS_ZOOM_OUT},
+    // The menu shows the last key of a command: the main keyboard's.
+    {KeyNumPlus, Ctrl, ID_OPTIONS_ZOOM_IN},   {KeyPlus, Ctrl, ID_OPTIONS_ZOOM_IN},
+    {KeyNumMinus, Ctrl, ID_OPTIONS_ZOOM_OUT}, {KeyMinus, Ctrl, ID_OPTIONS_ZOOM_OUT},
     {'0', Ctrl, ID_OPTIONS_ZOOM_RESET},
 };
 
@@ -178,6 +180,7 @@ void AppSettings::ApplyToView(TextView& view) {
   // Repaints the whole view when the display changes.
   view.SetShowWhitespace(ShowWhitespace);
   view.SetWordWrap(WordWrap);
+  view.SetHighlightCaretLine(HighlightCaretLine);
   ColorScheme* scheme = Schemes.Current();
   view.SetColorScheme(scheme);
   view.SetUseSystemSelectionColor(!scheme || scheme->UsesSystemSelection());
@@ -232,6 +235,7 @@ bool AppSettings::Exchange(SettingsFile& file, int& openFilterIndex) {
 bool AppSettings::ExchangeLaterFields(SettingsFile& file) {
   const bool heldAny = file.Holds("Zoom");
   if (file.Holds("Zoom")) file.ExchangeInt("Zoom", Zoom);
+  Zoom = ClampZoom(Zoom);
   if (file.Holds("HighlightCaretLine")) file.ExchangeBool("HighlightCaretLine", HighlightCaretLine);
   return heldAny;
 }

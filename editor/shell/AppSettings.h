@@ -41,6 +41,9 @@ public:
   // Gives the view the font and the view options, and the current colour scheme with its way
   // of showing selections.
   void ApplyToView(TextView& view);
+  // Font objects belong to the platform: the Windows side overrides this to give the view a
+  // font made from Font at the Zoom step. The portable settings leave the view's font alone.
+  virtual void ApplyFont(TextView& view);
 
   std::string DefaultExtention;  // without dot
   std::string TimeDateFormat;
@@ -71,11 +74,6 @@ public:
   bool HighlightCaretLine;
   std::string alternateClipboard;  // the private second clipboard, never stored
   LanguageList Languages;
-
-protected:
-  // Font objects belong to the platform: the Windows side overrides this to give the view a
-  // font made from Font. The portable settings leave the view's font alone.
-  virtual void ApplyFont(TextView& view);
 
 private:
   // The file's content in its order. Files before version 7 name the Open filter by index,

@@ -230,6 +230,9 @@ public:
   bool DragTimerTick(bool leftButtonDown, int x, int y);
   // One wheel message: the signed delta and the system's lines per notch.
   void Wheel(int delta, unsigned linesPerNotch);
+  // The wheel with Ctrl held: a zoom request to the owner per whole notch, fine-grained
+  // wheels adding up their deltas.
+  void ZoomWheel(int delta);
   // Scroll-bar requests: a Scroll... code and the thumb position.
   void VerticalScroll(int code, int thumb);
   void HorizontalScroll(int code, int thumb);
@@ -267,6 +270,11 @@ public:
   bool GetUseSystemSelectionColor() const { return UseSystemSelectionColor; }
   void SetGreyWhenReadOnly(bool flag);
   bool GetGreyWhenReadOnly() const { return GreyWhenReadOnly; }
+  // The caret's display line drawn on a colour derived from the background (TextViewCaretLine.cpp).
+  void SetHighlightCaretLine(bool flag);
+  bool GetHighlightCaretLine() const { return HighlightCaretLine; }
+  bool IsHighlightedLine(int line) const;
+  Colour CaretLineColour();
 
 protected:
   // The factory of line records; a derived view may attach more per-line data.
@@ -332,8 +340,13 @@ private:
   int FirstVisibleColumn(int line, const char* text, int length, int x, int& columnX);
   // Painting one line, the colours it uses, and the gutter's cells.
   void PaintLine(ViewPainter& painter, int line, int left, int right);
+  void FollowCaretLine();
+  // Repaints the whole strip of a display line, if it shows.
+  void InvalidateLine(int line);
   void SelectionColours(Colour& text, Colour& back);
   void PaintGutterLine(GutterPainter& painter, const PixelRect& rect, int line);
+  // The gutter's fill or its numbers' colour under the current scheme.
+  Colour GutterColour(bool numbers) const;
   // TextViewEditing.cpp
   void TypeText(const std::string& text);
   void Backspace();
@@ -395,6 +408,9 @@ private:
   bool ReadOnly = false;
   bool InsertMode = true;
   bool Utf8 = false;
+  bool HighlightCaretLine = false;
+  int HighlightedLine = -1;  // the display line painted as the caret's, -1: none
+  int ZoomWheelDelta = 0;    // of a notch not yet complete
 
   FontMetrics MetricCache;
   bool MetricsValid = false;

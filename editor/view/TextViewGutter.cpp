@@ -2,6 +2,8 @@
 // rectangle in the window, and its painting (numbers and bookmark boxes).
 #include "editor/view/TextView.h"
 
+#include "editor/syntax/ColourMix.h"
+
 #include <cstdio>
 
 namespace {
@@ -12,8 +14,12 @@ int DecimalDigits(int n) {
   return digits;
 }
 
+// On a light scheme the gutter is light grey with dark green numbers; on a dark one it is
+// drawn from the scheme's own background and text, so it neither glares nor hides them.
 constexpr Colour GutterFill = 0xE6E6E6;       // RGB(230, 230, 230)
 constexpr Colour LineNumberColour = 0x006000;  // RGB(0, 96, 0)
+constexpr int DarkGutterPercent = 12;         // of the way from the background to the text
+constexpr int DarkNumberPercent = 60;
 constexpr Colour BookmarkBrush = 0xFFFF00;     // RGB(0, 255, 255)
 constexpr int BookmarkBoxWidth = 20;
 
@@ -62,7 +68,7 @@ void TextView::PaintGutter(GutterPainter& painter, const GutterFrame& frame) {
   if (GutterW == 0) return;
   const PixelRect rect = GutterRect(frame);
   painter.FillRect(rect.Right - 1, rect.Top, rect.Right, rect.Bottom, BackgroundColour());
-  painter.FillRect(rect.Left, rect.Top, rect.Right - 1, rect.Bottom, GutterFill);
+  painter.FillRect(rect.Left, rect.Top, rect.Right - 1, rect.Bottom, GutterColour(false));
   const int last = LastVisibleLine(false);
   for (int line = Top; line <= last; ++line) PaintGutterLine(painter, rect, line);
 }
@@ -74,8 +80,14 @@ void TextView::PaintGutterLine(GutterPainter& painter, const PixelRect& rect, in
   if (ShowLineNumbers && !(line > 0 && EndsWithSoftBreak(line - 1))) {
     char number[16];
     const int length = std::snprintf(number, sizeof number, "%d", HardLineOfLine(line) + 1);
-    painter.DrawText(rect.Left, top + 1, number, length, LineNumberColour);
+    painter.DrawText(rect.Left, top + 1, number, length, GutterColour(true));
   }
   if (HasBookmark(line))
     painter.RoundRect(rect.Right - BookmarkBoxWidth - 1, top + 1, rect.Right - 1, top + lineHeight - 1, BookmarkBrush);
+}
+
+Colour TextView::GutterColour(bool numbers) const {
+  const Colour background = Scheme->Colors[BackgroundItem];
+  if (!IsDarkColour(background)) return numbers ? LineNumberColour : GutterFill;
+  return MixColours(background, Scheme->Colors[PlainText], numbers ? DarkNumberPercent : DarkGutterPercent);
 }

@@ -61,6 +61,15 @@ void TextView::Wheel(int delta, unsigned linesPerNotch) {
   SetTopLine(static_cast<int>(target));
 }
 
+void TextView::ZoomWheel(int delta) {
+  constexpr int Notch = 120;
+  // A turn back drops what was collected the other way.
+  if ((delta > 0) != (ZoomWheelDelta > 0)) ZoomWheelDelta = 0;
+  ZoomWheelDelta += delta;
+  for (; ZoomWheelDelta >= Notch; ZoomWheelDelta -= Notch) Host.Notify(TVN_ZOOMIN);
+  for (; ZoomWheelDelta <= -Notch; ZoomWheelDelta += Notch) Host.Notify(TVN_ZOOMOUT);
+}
+
 void TextView::VerticalScroll(int code, int thumb) {
   switch (code) {
   case ScrollLineUp: SetTopLine(Top - 1); break;

@@ -137,7 +137,10 @@ void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
     s = std::max(SelectionStart(), lineStart) - lineStart;
     e = std::min(SelectionEnd(), lineStart + length) - lineStart;
   }
-  const Colour background = BackgroundColour();
+  const bool highlighted = IsHighlightedLine(line);
+  const Colour background = highlighted ? CaretLineColour() : BackgroundColour();
+  // The highlight runs the window's width, past the text's end.
+  if (highlighted) painter.FillRect(left, run.Y, right, run.Y + run.LineHeight, background);
   if (e - s < length) DrawTokens(run, tokens, first, firstX, *Scheme, background);
   if (s == e) return;
 

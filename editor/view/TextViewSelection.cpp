@@ -45,6 +45,7 @@ void TextView::SetSelection(int anchor, int caret, int scrollMode) {
   }
   if (anchor == AnchorPos && caret == CaretPos) {
     EnsureVisible(scrollMode);
+    FollowCaretLine();
     return;
   }
   const int oldLow = SelectionStart();
@@ -70,6 +71,7 @@ void TextView::SetSelection(int anchor, int caret, int scrollMode) {
     const bool inOld = a >= oldLow && b <= oldHigh;
     if (inNew != inOld) InvalidateRange(a, b);
   }
+  FollowCaretLine();
   Host.Notify(TVN_SELCHANGED);
 }
 

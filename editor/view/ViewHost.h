@@ -7,6 +7,8 @@
 // Notifications to the parent window.
 constexpr int TVN_TEXTCHANGED = 1;  // the text or the modified state changed
 constexpr int TVN_SELCHANGED = 2;   // the caret or the selection moved
+constexpr int TVN_ZOOMIN = 3;       // Ctrl+wheel: one notch away from the user
+constexpr int TVN_ZOOMOUT = 4;      // and one towards
 
 struct ScrollBarState {
   int Max = 0;   // range is 0 to Max

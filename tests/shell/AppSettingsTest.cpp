@@ -112,11 +112,14 @@ void ChangeEveryField(AppSettings& s) {
   s.TabInsertsSpaces = true;
   s.ShowWhitespace = true;
   s.WordWrap = true;
+  s.Zoom = -2;
+  s.HighlightCaretLine = true;
 }
 
 // A settings file of an older version with one recognisable value in each field, composed
 // in the order that version had. Its hotkey table holds Ctrl+N and Ctrl+P.
-std::string OldFile(int version) {
+// laterFields: with the fields that came after WordWrap, as this release writes them.
+std::string OldFile(int version, bool laterFields = false) {
   std::string text = "Version=" + std::to_string(version) + "\n\n";
   text += "DefaultExtention=c\nTimeDateFormat=%Date%\nRemoveTrailingWhitespaceOnSave=False\nNewLineType=1\n"
           "AutoIndent=False\nTabWidth=3\nMaximized=True\n";
@@ -140,6 +143,7 @@ std::string OldFile(int version) {
   if (version >= 2) text += std::string(version >= 4 ? "\n" : "") + "ShowLineNumbers=True\n";
   if (version >= 5) text += "TabInsertsSpaces=True\nShowWhitespace=True\n";
   if (version >= 6) text += "WordWrap=True\n";
+  if (laterFields) text += "Zoom=2\nHighlightCaretLine=True\n";
   return CrLf(text);
 }
 
@@ -210,8 +214,8 @@ TEST_F(AppSettingsTest, EveryFieldSurvivesSavingAndLoading) {
   EXPECT_EQ(loaded.Schemes.Current()->Colors[5], 0x01FFFFFFu);
   EXPECT_EQ(loaded.Schemes.Current()->SelColor, 1);
   EXPECT_EQ(loaded.CustomColors[15], 0x0F0F0Fu);
-  EXPECT_EQ(loaded.Hotkeys.Entries.size(), 27u);
-  EXPECT_EQ(HotkeyIndex('Q', AltModifier | ShiftModifier, ID_FILE_EXIT), 26);
+  EXPECT_EQ(loaded.Hotkeys.Entries.size(), 33u);
+  EXPECT_EQ(HotkeyIndex('Q', AltModifier | ShiftModifier, ID_FILE_EXIT), 32);
   EXPECT_EQ(HotkeyIndex('N', ControlModifier, ID_FILE_NEW), -1);
   ASSERT_EQ(loaded.Tools.size(), 5u);
   EXPECT_TRUE(loaded.Tools[0].IsFilter);
@@ -223,17 +227,21 @@ TEST_F(AppSettingsTest, EveryFieldSurvivesSavingAndLoading) {
   EXPECT_TRUE(loaded.TabInsertsSpaces);
   EXPECT_TRUE(loaded.ShowWhitespace);
   EXPECT_TRUE(loaded.WordWrap);
+  EXPECT_EQ(loaded.Zoom, -2);
+  EXPECT_TRUE(loaded.HighlightCaretLine);
 }
 
 TEST_F(AppSettingsTest, ACurrentFileGainsNothing) {
-  AppSettings& loaded = LoadText(OldFile(10));
+  AppSettings& loaded = LoadText(OldFile(10, true));
   EXPECT_TRUE(Scene.Reporter.Errors.empty());
   EXPECT_EQ(loaded.Hotkeys.Entries.size(), 2u);
+  EXPECT_EQ(loaded.Zoom, 2);
+  EXPECT_TRUE(loaded.HighlightCaretLine);
   EXPECT_EQ(SchemeNames(), (Strings{"Mine"}));
   ASSERT_EQ(loaded.Tools.size(), 1u);
   EXPECT_TRUE(loaded.Tools[0].IsFilter);
   EXPECT_EQ(loaded.OpenFilterName, "cpp");
-  EXPECT_EQ(SavedText(), OldFile(10));
+  EXPECT_EQ(SavedText(), OldFile(10, true));
 }
 
 TEST_F(AppSettingsTest, AVersionFiveFileHasNoWordWrapAndSavingAddsIt) {
@@ -246,7 +254,8 @@ TEST_F(AppSettingsTest, AVersionFiveFileHasNoWordWrapAndSavingAddsIt) {
   EXPECT_FALSE(loaded.Tools[0].IsFilter);
   const std::string saved = SavedText();
   EXPECT_EQ(saved.substr(0, 14), "Version=10\r\n\r\n");
-  const std::string end = "TabInsertsSpaces=True\r\nShowWhitespace=True\r\nWordWrap=False\r\n";
+  const std::string end =
+      "TabInsertsSpaces=True\r\nShowWhitespace=True\r\nWordWrap=False\r\nZoom=0\r\nHighlightCaretLine=False\r\n";
   ASSERT_GT(saved.size(), end.size());
   EXPECT_EQ(saved.substr(saved.size() - end.size()), end);
 }
@@ -258,7 +267,7 @@ TEST_F(AppSettingsTest, AVersionSixFileGainsLastClipboardAndKeepsEverythingElse)
   text.insert(text.find(printEntry) + printEntry.size(), "Command=32811\r\nKey=87\r\nFlags=13\r\n");
   AppSettings& loaded = LoadText(text);
   EXPECT_TRUE(Scene.Reporter.Errors.empty());
-  ASSERT_EQ(loaded.Hotkeys.Entries.size(), 4u);
+  ASSERT_EQ(loaded.Hotkeys.Entries.size(), 10u);
   EXPECT_EQ(HotkeyIndex('L', ControlModifier, ID_EDIT_LAST_CLIPBOARD), 3);
   EXPECT_EQ(SchemeNames(), (Strings{"Mine"}));
   EXPECT_EQ(loaded.Tools.size(), 1u);
@@ -278,7 +287,7 @@ TEST_F(AppSettingsTest, AVersionTwoFileGainsSchemesAndHotkeysOnceAndNamesItsFilt
   EXPECT_EQ(loaded.Schemes.Schemes[0]->SelColor, 0);
   EXPECT_EQ(loaded.Schemes.Schemes[0]->Colors[5], 6u);
   // Ctrl+P was there already; Ctrl+Shift+W and Ctrl+L come behind, Toggle Case is older.
-  ASSERT_EQ(loaded.Hotkeys.Entries.size(), 4u);
+  ASSERT_EQ(loaded.Hotkeys.Entries.size(), 10u);
   EXPECT_EQ(HotkeyIndex('P', ControlModifier, ID_FILE_PRINT), 1);
   EXPECT_EQ(HotkeyIndex('W', ControlModifier | ShiftModifier, ID_OPTIONS_WORD_WRAP), 2);
   EXPECT_EQ(HotkeyIndex('L', ControlModifier, ID_EDIT_LAST_CLIPBOARD), 3);
@@ -328,8 +337,8 @@ TEST_F(AppSettingsTest, ADamagedToolListKeepsWhatCameBeforeAndGetsTheFirstRunToo
   EXPECT_EQ(Scene.Scratch.ReadBytes("Quilvane.ini.bak"), text);
   EXPECT_EQ(loaded.TabWidth, 8);
   EXPECT_EQ(SchemeNames(), (Strings{"Ocean", "Forest", "Space", ""}));
-  EXPECT_EQ(HotkeyIndex('Q', AltModifier | ShiftModifier, ID_FILE_EXIT), 26);
-  EXPECT_EQ(loaded.Hotkeys.Entries.size(), 27u);  // the table read already had the additions
+  EXPECT_EQ(HotkeyIndex('Q', AltModifier | ShiftModifier, ID_FILE_EXIT), 32);
+  EXPECT_EQ(loaded.Hotkeys.Entries.size(), 33u);  // the table read already had the additions
   ASSERT_EQ(loaded.Tools.size(), 6u);
   EXPECT_FALSE(loaded.Tools[0].IsFilter);
   EXPECT_EQ(CountTools("Character &Map"), 1);
@@ -345,7 +354,7 @@ TEST_F(AppSettingsTest, DamageBeforeTheSchemesGivesTheFourSchemesAndTheFirstRunH
   EXPECT_EQ(loaded.Font.lfHeight, -20);
   EXPECT_EQ(loaded.Font.lfWeight, 400);
   EXPECT_EQ(SchemeNames(), (Strings{"Sky", "Ocean", "Forest", "Space"}));
-  EXPECT_EQ(loaded.Hotkeys.Entries.size(), 27u);
+  EXPECT_EQ(loaded.Hotkeys.Entries.size(), 33u);
   EXPECT_EQ(loaded.Tools.size(), 6u);
   EXPECT_EQ(loaded.TabWidth, 3);
   // The rest of the file as a first run has it: saved again, it is the first-run file but for
@@ -360,7 +369,7 @@ TEST_F(AppSettingsTest, DamageBehindTheToolsAddsNoSecondCharacterMap) {
   AppSettings& loaded = LoadText(text);
   EXPECT_EQ(Scene.Reporter.Errors.size(), 1u);
   EXPECT_EQ(CountTools("Character &Map"), 1);
-  EXPECT_EQ(loaded.Hotkeys.Entries.size(), 27u);
+  EXPECT_EQ(loaded.Hotkeys.Entries.size(), 33u);
   EXPECT_EQ(loaded.Schemes.Schemes.size(), 4u);
 }
 
@@ -370,7 +379,7 @@ TEST_F(AppSettingsTest, AFileThatCannotBeReadIsPassedOverSilently) {
   EXPECT_TRUE(Scene.Reporter.Errors.empty());
   EXPECT_EQ(Settings->Tools.size(), 6u);
   EXPECT_EQ(Settings->Schemes.Schemes.size(), 4u);
-  EXPECT_EQ(Settings->Hotkeys.Entries.size(), 27u);
+  EXPECT_EQ(Settings->Hotkeys.Entries.size(), 33u);
 }
 
 TEST_F(AppSettingsTest, AFailedSaveIsReportedWithTheFileName) {
@@ -396,4 +405,34 @@ TEST_F(AppSettingsTest, ADamagedFileThatCannotBeCopiedSaysSo) {
   const std::string& message = Scene.Reporter.Errors[0];
   EXPECT_EQ(message.substr(message.find("\n\n")),
             "\n\nNo copy could be kept as '" + Scene.SettingsPath() + ".bak'; the file will be overwritten.");
+}
+
+// A file of an earlier release ends at WordWrap: it loads, gets the keys of the commands
+// that came since where the user's table leaves them free, and is written with the new fields.
+TEST_F(AppSettingsTest, AFileWithoutTheLaterFieldsGainsTheirKeysWhereFree) {
+  std::string text = OldFile(10);
+  const std::string printEntry = "Command=57607\r\nKey=80\r\nFlags=9\r\n";
+  text.replace(text.find("AcceleratorTableCount=2"), 23, "AcceleratorTableCount=3");
+  text.insert(text.find(printEntry) + printEntry.size(), "Command=32775\r\nKey=48\r\nFlags=9\r\n");  // Ctrl+0: Exit
+  AppSettings& loaded = LoadText(text);
+  EXPECT_TRUE(Scene.Reporter.Errors.empty());
+  EXPECT_EQ(loaded.Hotkeys.Entries.size(), 8u);
+  EXPECT_EQ(HotkeyIndex(0xDD, ControlModifier, ID_SEARCH_MATCH_BRACE), 3);
+  EXPECT_NE(HotkeyIndex(0xBB, ControlModifier, ID_OPTIONS_ZOOM_IN), -1);
+  EXPECT_NE(HotkeyIndex(0x6D, ControlModifier, ID_OPTIONS_ZOOM_OUT), -1);
+  EXPECT_EQ(HotkeyIndex('0', ControlModifier, ID_OPTIONS_ZOOM_RESET), -1);
+  EXPECT_EQ(HotkeyIndex('0', ControlModifier, ID_FILE_EXIT), 2);
+  EXPECT_EQ(loaded.Zoom, 0);
+  EXPECT_FALSE(loaded.HighlightCaretLine);
+  const std::string saved = SavedText();
+  const std::string end = "WordWrap=True\r\nZoom=0\r\nHighlightCaretLine=False\r\n";
+  EXPECT_EQ(saved.substr(saved.size() - end.size()), end);
+}
+
+TEST_F(AppSettingsTest, AZoomBeyondTheScaleIsTakenAsItsEnd) {
+  std::string text = OldFile(10, true);
+  text.replace(text.find("Zoom=2"), 6, "Zoom=99");
+  EXPECT_EQ(LoadText(text).Zoom, 9);
+  text.replace(text.find("Zoom=99"), 7, "Zoom=-40");
+  EXPECT_EQ(LoadText(text).Zoom, -5);
 }

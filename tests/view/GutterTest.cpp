@@ -173,3 +173,29 @@ TEST_F(Gutter, TenthLineWidensTheNumberColumnAndRewraps) {
 }
 
 }  // namespace
+
+// Under a dark scheme the gutter is drawn from the scheme's own colours: a fill a little
+// lighter than the background and numbers well between it and the text, both readable.
+TEST(DarkGutter, TakesItsFillAndNumbersFromTheScheme) {
+  ViewFixture fixture;
+  TextView& view = fixture.View;
+  view.SetColorScheme(RefPtr<ColorScheme>(new ColorScheme("night", 0, {0xFFFFFF, 1, 2, 3, 4, 0x000000})));
+  view.SetText(Lines(3));
+  view.SetShowLineNumbers(true);
+  FakeGutterPainter painter;
+  view.PaintGutter(painter, Frame(false));
+  const std::vector<PaintCall> fills = painter.Of(PaintCall::FillRect);
+  ASSERT_EQ(fills.size(), 2u);
+  EXPECT_EQ(fills[0].Fill, 0x000000u) << "the edge column keeps the background";
+  EXPECT_EQ(fills[1].Fill, 0x1E1E1Eu);
+  const std::vector<PaintCall> numbers = painter.Of(PaintCall::Text);
+  ASSERT_EQ(numbers.size(), 3u);
+  EXPECT_EQ(numbers[0].TextColour, 0x999999u);
+
+  // A light background keeps the light grey and the dark green.
+  view.SetColorScheme(RefPtr<ColorScheme>(new ColorScheme("paper", 0, {0x000000, 1, 2, 3, 4, 0xD0F0F0})));
+  painter.Calls.clear();
+  view.PaintGutter(painter, Frame(false));
+  EXPECT_EQ(painter.Of(PaintCall::FillRect).at(1).Fill, GutterGrey);
+  EXPECT_EQ(painter.Of(PaintCall::Text).at(0).TextColour, NumberGreen);
+}

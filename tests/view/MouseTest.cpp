@@ -229,3 +229,20 @@ TEST_F(Mouse, ButtonUpStopsTheDragTimer) {
 }
 
 }  // namespace
+
+// The wheel with Ctrl asks the owner to zoom, a request per whole notch, and scrolls nothing.
+TEST(ZoomWheel, WholeNotchesAskForAZoomAndTheTextStaysWhereItWas) {
+  ViewFixture fixture;
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "line\n";
+  fixture.View.SetText(text);
+  fixture.View.SetTopLine(10);
+  fixture.Host.Clear();
+  fixture.View.ZoomWheel(120);
+  fixture.View.ZoomWheel(-40);  // turning back drops what was collected
+  fixture.View.ZoomWheel(-40);
+  fixture.View.ZoomWheel(-40);
+  fixture.View.ZoomWheel(240);
+  EXPECT_EQ(fixture.Host.Notifications(), (std::vector<int>{TVN_ZOOMIN, TVN_ZOOMOUT, TVN_ZOOMIN, TVN_ZOOMIN}));
+  EXPECT_EQ(fixture.View.TopLine(), 10);
+}

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <string>
 
 namespace {
@@ -460,3 +461,37 @@ TEST(WrapBeforeClientSize, NoPathWrapsWithoutAWidth) {
 }
 
 }  // namespace
+
+// The caret's line: its strip is filled across the window in a colour a tenth of the way
+// from the background to the text, its tokens drawn on it; leaving it repaints both lines.
+TEST_F(Painting, TheCaretLineIsHighlightedAcrossTheWindowAndFollowsTheCaret) {
+  View.SetColorScheme(RefPtr<ColorScheme>(new ColorScheme("grey", 0, {0x000000, 1, 2, 3, 4, 0xC8C8C8})));
+  View.SetText("one\ntwo\nthree");
+  View.SetSelection(5, 5, ScrollNone);
+  PaintAll();
+  EXPECT_TRUE(Painter.Of(PaintCall::FillRect).empty()) << "off at first";
+
+  View.SetHighlightCaretLine(true);
+  PaintAll();
+  const Colour highlight = 0xB4B4B4;  // 200 + (0 - 200) / 10
+  const std::vector<PaintCall> fills = Painter.Of(PaintCall::FillRect);
+  ASSERT_EQ(fills.size(), 1u);
+  EXPECT_EQ(std::make_tuple(fills[0].X, fills[0].Y, fills[0].X2, fills[0].Y2),
+            std::make_tuple(0, 16, View.ClientWidth(), 32));
+  EXPECT_EQ(fills[0].Fill, highlight);
+  for (const PaintCall& call : TextsAt(16)) EXPECT_EQ(call.BackColour, highlight) << call.Chars;
+  for (const PaintCall& call : TextsAt(0)) EXPECT_EQ(call.BackColour, 0xC8C8C8u) << call.Chars;
+
+  Host.Clear();
+  View.SetSelection(10, 10, ScrollNone);
+  std::vector<int> strips;
+  for (const HostEvent& event : Host.Events)
+    if (event.What == HostEvent::Strip) strips.push_back(event.A);
+  EXPECT_EQ(strips, (std::vector<int>{16, 32}));
+  Host.Clear();
+  View.SetSelection(11, 11, ScrollNone);
+  EXPECT_EQ(Host.Count(HostEvent::Strip), 0) << "a move within the line repaints no strip";
+  PaintAll();
+  ASSERT_EQ(Painter.Of(PaintCall::FillRect).size(), 1u);
+  EXPECT_EQ(Painter.Of(PaintCall::FillRect)[0].Y, 32);
+}

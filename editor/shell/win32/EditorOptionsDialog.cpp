@@ -37,6 +37,7 @@ void Fill(HWND dialog, const AppSettings& settings) {
   SetChecked(dialog, IDC_AUTO_INDENT, settings.AutoIndent);
   SetChecked(dialog, IDC_TAB_INSERTS_SPACES, settings.TabInsertsSpaces);
   SetDlgItemInt(dialog, IDC_TAB_WIDTH, static_cast<UINT>(std::max(settings.TabWidth, 0)), FALSE);
+  SetChecked(dialog, IDC_HIGHLIGHT_CARET_LINE, settings.HighlightCaretLine);
   SetDlgItemTextA(dialog, IDC_TIME_DATE_FORMAT, settings.TimeDateFormat.c_str());
 }
 
@@ -58,6 +59,7 @@ bool Store(HWND dialog, AppSettings& settings) {
   settings.AutoIndent = IsChecked(dialog, IDC_AUTO_INDENT);
   settings.TabInsertsSpaces = IsChecked(dialog, IDC_TAB_INSERTS_SPACES);
   settings.TabWidth = LeadingDecimal(ControlText(dialog, IDC_TAB_WIDTH));
+  settings.HighlightCaretLine = IsChecked(dialog, IDC_HIGHLIGHT_CARET_LINE);
   settings.TimeDateFormat = ControlText(dialog, IDC_TIME_DATE_FORMAT);
   settings.Save();
   return true;

@@ -365,6 +365,9 @@ bool MainWindow::RunFixedCommand(unsigned id) {
   case ID_OPTIONS_SYNTAX_COLORING: ShowSyntaxColoring(); break;
   case ID_HELP_ABOUT: RunAboutBox(Instance, Handle); break;
   case ID_OPTIONS_WORD_WRAP: ToggleWordWrap(); break;
+  case ID_OPTIONS_ZOOM_IN: SetZoom(Settings.Zoom + 1); break;
+  case ID_OPTIONS_ZOOM_OUT: SetZoom(Settings.Zoom - 1); break;
+  case ID_OPTIONS_ZOOM_RESET: SetZoom(0); break;
   case ID_HELP_CONTENTS:
   case ID_HELP: OpenHelp("", Handle); break;
   case ID_TOOLS_EDIT_TOOLS: EditTools(); break;
@@ -380,6 +383,8 @@ void MainWindow::OnViewNotification(int code) {
   } else if (code == TVN_SELCHANGED) {
     caretStatusValid = false;
     Progress.SelectionMoved(View.SelectionStart());
+  } else if (code == TVN_ZOOMIN || code == TVN_ZOOMOUT) {
+    SetZoom(Settings.Zoom + (code == TVN_ZOOMIN ? 1 : -1));
   }
 }
 

@@ -97,6 +97,8 @@ private:
   void OpenGotoDialog();
   // Options (OptionsCommands.cpp).
   void ChooseViewFont();
+  // The displayed font's zoom step, kept within its scale; the chosen font stays.
+  void SetZoom(int zoom);
   void ShowEditorOptions();
   void ShowSyntaxColoring();
   // Printing (PrintCommand.cpp).

@@ -1,7 +1,8 @@
-// Options > Font, Options > Editor and Options > Syntax Coloring on the main window.
+// Options > Font, Options > Zoom, Options > Editor and Options > Syntax Coloring on the main window.
 #include "common/Paths.h"
 #include "editor/dialogs/win32/SyntaxColoringSheet.h"
 #include "editor/shell/AppSettings.h"
+#include "editor/shell/FontZoom.h"
 #include "editor/shell/win32/EditorOptionsDialog.h"
 #include "editor/shell/win32/LogFontRecord.h"
 #include "editor/shell/win32/MainWindow.h"
@@ -18,8 +19,17 @@ void MainWindow::ChooseViewFont() {
   HFONT chosen = CreateFontIndirectA(&font);
   if (!chosen) return;
   Settings.Font = ToFontRecord(font);
+  // The font chosen is the font shown: a zoom ends here.
+  Settings.Zoom = 0;
   View.SetFont(chosen);  // the view keeps its own copy
   DeleteObject(chosen);
+  caretStatusValid = false;
+}
+
+void MainWindow::SetZoom(int zoom) {
+  if (ClampZoom(zoom) == Settings.Zoom) return;
+  Settings.Zoom = ClampZoom(zoom);
+  Settings.ApplyFont(View);
   caretStatusValid = false;
 }
 

@@ -1,6 +1,8 @@
 // File > Print: the print dialog, the printer's device context and the job of the document.
 #include "common/LineEnds.h"
+#include "editor/shell/AppSettings.h"
 #include "editor/shell/PrintJob.h"
+#include "editor/shell/win32/LogFontRecord.h"
 #include "editor/shell/win32/MainWindow.h"
 #include "editor/shell/win32/PrinterPages.h"
 
@@ -80,9 +82,13 @@ void MainWindow::PrintDocument() {
     return;
   }
   const int copies = CopiesToPrint(dialog.nCopies, DriverCopies(dialog.hDevMode));
+  // The chosen font, not the view's zoomed one: a zoom is for the screen.
+  const LOGFONTA chosen = ToLogFont(Settings.Font);
+  HFONT font = CreateFontIndirectA(&chosen);
   const PrintOutcome outcome =
-      PrintOnPrinter(dialog.hDC, View.Font(), View.GetTabWidth(), text, View.IsUtf8(), PrintHeaderTitle(currentPath),
-                     copies);
+      PrintOnPrinter(dialog.hDC, font ? font : View.Font(), View.GetTabWidth(), text, View.IsUtf8(),
+                     PrintHeaderTitle(currentPath), copies);
+  if (font) DeleteObject(font);
   if (outcome == PrintOutcome::Printed)
     EndDoc(dialog.hDC);
   else

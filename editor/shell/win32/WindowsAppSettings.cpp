@@ -3,6 +3,7 @@
 
 #include "common/win32/ProductLocations.h"
 #include "common/win32/SystemFolders.h"
+#include "editor/shell/FontZoom.h"
 #include "editor/shell/win32/LogFontRecord.h"
 #include "editor/view/win32/TextViewWindow.h"
 
@@ -17,7 +18,9 @@ WindowsAppSettings::WindowsAppSettings(std::string settingsPath)
 void WindowsAppSettings::ApplyFont(TextView& view) {
   auto* window = dynamic_cast<TextViewWindow*>(&view);
   if (!window) return;
-  const LOGFONTA logFont = ToLogFont(Font);
+  LOGFONTA logFont = ToLogFont(Font);
+  logFont.lfHeight = ZoomedHeight(logFont.lfHeight, Zoom);
+  logFont.lfWidth = ZoomedHeight(logFont.lfWidth, Zoom);
   HFONT font = CreateFontIndirectA(&logFont);
   if (!font) return;
   window->SetFont(font);

@@ -21,7 +21,6 @@ public:
   // user's own settings.
   explicit WindowsAppSettings(std::string settingsPath);
 
-protected:
-  // A font made from Font; the view keeps its own copy, so this one is deleted again.
+  // A font made from Font at the Zoom step; the view keeps its own copy, so this one is deleted again.
   void ApplyFont(TextView& view) override;
 };

@@ -392,6 +392,10 @@ void TextViewWindow::OnScanTimer() {
 }
 
 void TextViewWindow::OnMouseWheel(WPARAM wParam) {
+  if (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) {
+    ZoomWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+    return;
+  }
   UINT lines = 3;
   if (!SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 3;
   Wheel(GET_WHEEL_DELTA_WPARAM(wParam), lines);

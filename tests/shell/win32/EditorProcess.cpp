@@ -89,6 +89,7 @@ EditorProcess::~EditorProcess() {
 }
 
 void EditorProcess::Start(const std::vector<std::string>& arguments) {
+  Main = nullptr;  // a second run has a window of its own
   std::string commandLine = "\"" + Program + "\"";
   for (const std::string& argument : arguments) commandLine += " \"" + argument + "\"";
   STARTUPINFOA startup{};
@@ -99,6 +100,7 @@ void EditorProcess::Start(const std::vector<std::string>& arguments) {
 }
 
 void EditorProcess::StartWide(const std::vector<std::wstring>& arguments) {
+  Main = nullptr;
   std::wstring program(Program.begin(), Program.end());  // the scratch folder's name is ASCII
   std::wstring commandLine = L"\"" + program + L"\"";
   for (const std::wstring& argument : arguments) commandLine += L" \"" + argument + L"\"";
