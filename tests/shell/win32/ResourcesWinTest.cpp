@@ -104,6 +104,10 @@ const char ExpectedMenu[] = R"(&File
   Syntax &Coloring... 32797
   ---
   &Word Wrap 32811
+  &Zoom
+    Zoom &In 32814
+    Zoom &Out 32815
+    &Normal Size 32816
 &Help
   &Contents... 32801
   ---
@@ -397,6 +401,7 @@ TEST_F(DialogTest, EditorOptionsHasEveryControlInTabOrder) {
             "1043 check tab\n"
             "1113 check tab\n"
             "1044 edit digits tab\n"
+            "1152 check tab\n"
             "1047 edit tab\n"
             "1051 edit read-only\n"
             "1 button default tab\n"

@@ -199,7 +199,7 @@ TEST(SettingsRunTest, AFileCutInTheToolsKeepsWhatWasReadAndGetsTheRestAtExit) {
   // The schemes were read before the damage: the same four, none added twice.
   EXPECT_NE(written.find("CurrentColorScheme=2\r\nColorSchemeCount=4\r\nName=Sky\r\n"), std::string::npos);
   // The whole hotkey table, Character Map where it exists, and every field after the tools.
-  const std::string hotkeys = "AcceleratorTableCount=27\r\n";
+  const std::string hotkeys = "AcceleratorTableCount=33\r\n";
   const std::string firstRun = WithCrLf(FirstRunText);
   const size_t from = firstRun.find(hotkeys), to = firstRun.find("CommandsCount=");
   EXPECT_NE(written.find(firstRun.substr(from, to - from)), std::string::npos);
@@ -211,7 +211,8 @@ TEST(SettingsRunTest, AFileCutInTheToolsKeepsWhatWasReadAndGetsTheRestAtExit) {
   // What the user had is in the copy, byte for byte, after the run wrote the file anew.
   EXPECT_EQ(editor.Folder().ReadBytes("Quilvane.ini.bak"), settings);
   const std::string tail = "\r\nAllowEscapedChars=True\r\nCloseDialogOnFind=True\r\n\r\nShowLineNumbers=False\r\n"
-                           "TabInsertsSpaces=False\r\nShowWhitespace=False\r\nWordWrap=False\r\n";
+                           "TabInsertsSpaces=False\r\nShowWhitespace=False\r\nWordWrap=False\r\nZoom=0\r\n"
+                           "HighlightCaretLine=False\r\n";
   EXPECT_EQ(written.substr(written.size() - tail.size()), tail);
 }
 
