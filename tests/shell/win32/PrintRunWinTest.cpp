@@ -1,5 +1,6 @@
 // Printing from the real program onto a file printer: the job's name, its pages, copies and
 // the selection, read back from the PostScript the printer wrote.
+#include "editor/resources/resource.h"
 #include "tests/shell/win32/EditorProcess.h"
 #include "tests/shell/win32/FilePrinter.h"
 
@@ -121,3 +122,11 @@ TEST_F(PrintRunTest, WithoutAnyPrinterTheSystemSaysSoAndTheEditorGoesOn) {
 }
 
 }  // namespace
+
+// A zoom is for the screen: the pages come out in the chosen font's size all the same.
+TEST_F(PrintRunTest, AZoomedViewPrintsInTheChosenFontsSize) {
+  const int pages = Print(1, false).Pages;
+  ASSERT_GE(pages, 4);
+  for (int step = 0; step < 4; ++step) Editor.Command(ID_OPTIONS_ZOOM_IN);
+  EXPECT_EQ(Print(1, false).Pages, pages);
+}
