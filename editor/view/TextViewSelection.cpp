@@ -10,6 +10,7 @@ void TextView::SetClientSize(int width, int height) {
   ClientW = std::max(width, 0);
   ClientH = std::max(height, 0);
   if (widthArrives && WordWrap) Rewrap(true);
+  UpdateBraces();
 }
 
 int TextView::VisibleLineCount(bool whole) {
@@ -70,6 +71,7 @@ void TextView::SetSelection(int anchor, int caret, int scrollMode) {
     const bool inOld = a >= oldLow && b <= oldHigh;
     if (inNew != inOld) InvalidateRange(a, b);
   }
+  UpdateBraces();
   Host.Notify(TVN_SELCHANGED);
 }
 
@@ -154,6 +156,7 @@ void TextView::SetTopLine(int line) {
   Host.ScrollText(0, Metrics().LineHeight * (old - line));
   Host.RepaintGutter();
   if (!VerticalKeyHeld) Host.SetVerticalScrollBar(ScrollBarState{LineCount() - 1, VisibleLineCount(true), Top});
+  UpdateBraces();
 }
 
 void TextView::SetScrollX(int x) {
