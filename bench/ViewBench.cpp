@@ -1,5 +1,7 @@
-// view_bench: load, memory, keystroke, wrap, colouring and painting figures against budgets.
+// view_bench: load, memory, keystroke, wrap, colouring and painting figures against budgets,
+// and brace matching.
 #include "bench/BenchDocument.h"
+#include "bench/BraceBench.h"
 #include "bench/BenchMeasure.h"
 #include "bench/BenchReport.h"
 #include "bench/PaintBench.h"
@@ -145,6 +147,7 @@ int Run(const BenchSize& size) {
   RunSyntaxBench(GenerateDocument(size.Bytes, size.Lines, 1));
   RunPaintBench(smallText);
   RunUtf8Bench(GenerateDocument(size.Bytes, size.Lines, 1));
+  RunBraceBench(GenerateDocument(size.Bytes, size.Lines, 1));
   return 0;
 }
 

@@ -84,10 +84,12 @@ void TextView::SetColorScheme(RefPtr<ColorScheme> scheme) {
 }
 
 // Every line is coloured again when it is next needed; the window and the gutter repaint.
+// What is a comment or string may have changed, and with it which braces count.
 void TextView::RecolourAll() {
   ResetColouring();
   Host.InvalidateAll();
   Host.RepaintGutter();
+  FindBracesAgain();
 }
 
 const FontMetrics& TextView::Metrics() {

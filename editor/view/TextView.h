@@ -29,6 +29,21 @@ enum ScrollMode { ScrollNone = 0, ScrollToCaret = 1, ScrollToSelection = 2, Scro
 // Line-break styles of GetText.
 enum NewLineType { NewLineCrLf = 0, NewLineCr = 1, NewLineLf = 2 };
 
+// A brace beside the caret and its partner, as positions. Brace -1: no brace there, or its
+// partner lies beyond the search's reach; Partner -1: the brace has none.
+struct BraceMatch {
+  int Brace = -1;
+  int Partner = -1;
+  bool operator==(const BraceMatch& other) const { return Brace == other.Brace && Partner == other.Partner; }
+  bool operator!=(const BraceMatch& other) const { return !(*this == other); }
+};
+
+// The background of a brace and its partner (a fifth of the way from the background to the
+// plain text) and of a brace without one (a third of the way from a grey as bright as the
+// background to red): both keep the text readable on light and dark schemes alike.
+Colour MatchedBraceBackground(Colour background, Colour plainText);
+Colour UnmatchedBraceBackground(Colour background);
+
 
 class TextView {
 public:
@@ -251,6 +266,19 @@ public:
   void ClearBookmarks();
   void SetBookmarkLines(const std::vector<int>& lines);
 
+  // --- Brace matching (TextViewBraces.cpp) ---------------------------------------------
+  // Braces are ( ) [ ] { } outside the comments and strings of the colouring. The brace
+  // beside a caret is the one right after it, otherwise the one right before it; its
+  // partner is the brace of the other side and the same kind at the same depth, looked for
+  // within BraceReach bytes of it.
+  BraceMatch FindBraceMatch(int caret);
+  // What is painted: the match of the caret, found while the caret's line is shown.
+  const BraceMatch& CaretBraces() const { return Braces; }
+  // Moves the caret in front of the partner of the brace beside it, so that doing it again
+  // comes back; beeps and changes nothing when there is no partner to go to.
+  void MatchBrace();
+  static constexpr int BraceReach = 1024 * 1024;
+
   // --- Painting and gutter (TextViewPaint.cpp, TextViewGutter.cpp) --------------------
   // Paints the client rectangle [left, right) x [top, bottom).
   void Paint(ViewPainter& painter, int left, int top, int right, int bottom);
@@ -302,6 +330,18 @@ private:
   void ColourPiece(int line, int from, int to, std::vector<TokenSpan>& tokens);
   void ShiftTokenCache(int firstLine, int lastLine, int lineDelta);
   void DropFarthestCachedLine();
+  // TextViewBraces.cpp
+  int PartnerOf(int brace);
+  void BraceTokens(int line, int from, int to, std::vector<TokenSpan>& tokens);
+  // Finds the caret's match when the caret moved or its line came into view, repainting the
+  // braces that change; an edit holds it from BeforeChange to AfterChange, while positions
+  // move, and a new language has it found again.
+  void UpdateBraces();
+  void HoldBraces();
+  void ReleaseBraces();
+  void FindBracesAgain();
+  void InvalidateBraces();
+  Colour BraceBackground();
   // TextViewUndo.cpp
   void PushUndo(UndoRecord record);
   void Replay(bool undo);
@@ -431,6 +471,12 @@ private:
   int PreferredX = -1;
   int PreferredCaret = -1;
   bool DragLock = false;
+
+  // The caret's braces as painted, the caret they were found for (-1: to be found again)
+  // and whether an edit holds them.
+  BraceMatch Braces;
+  int BracesCaret = -1;
+  bool BracesHeld = false;
 
   // Gutter and painting settings.
   bool ShowLineNumbers = false;

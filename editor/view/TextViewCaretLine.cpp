@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int CaretLinePercent = 10;
+constexpr int CaretLineTenths = 1;
 
 }  // namespace
 
@@ -22,7 +22,7 @@ bool TextView::IsHighlightedLine(int line) const {
 }
 
 Colour TextView::CaretLineColour() {
-  return MixColours(BackgroundColour(), Scheme->Colors[PlainText], CaretLinePercent);
+  return MixColours(BackgroundColour(), Scheme->Colors[PlainText], CaretLineTenths, 10);
 }
 
 // Called whenever the caret may have moved: the line it left and the one it is on now.

@@ -80,6 +80,7 @@ void TextView::BeforeChange(int pos) {
   LineCountBefore = LineCount();
   LastVisibleBefore = LastVisibleLine(false);
   ChangeLine = -1;
+  HoldBraces();
   const int line = LineFromPosition(pos);
   if (line >= Top && line <= LastVisibleBefore && LineLength(line) <= LongLine) TokensOf(line);
   SetSelection(pos, pos, ScrollNone);
@@ -101,6 +102,7 @@ void TextView::AfterChange(int selStart, int selEnd, int firstLine, int lastLine
 
   SetTopLine(Top);
   SetSelection(selStart, selEnd, scrollMode);
+  ReleaseBraces();
   if (inserted == 0 && removedCount > 0 && !InsertMode) Host.RecreateCaret();
   if (lineDelta != 0) {
     UpdateGutterWidth();

@@ -18,8 +18,8 @@ int DecimalDigits(int n) {
 // drawn from the scheme's own background and text, so it neither glares nor hides them.
 constexpr Colour GutterFill = 0xE6E6E6;       // RGB(230, 230, 230)
 constexpr Colour LineNumberColour = 0x006000;  // RGB(0, 96, 0)
-constexpr int DarkGutterPercent = 12;         // of the way from the background to the text
-constexpr int DarkNumberPercent = 60;
+constexpr int DarkGutterEighths = 1;  // of the way from the background to the text
+constexpr int DarkNumberFifths = 3;
 constexpr Colour BookmarkBrush = 0xFFFF00;     // RGB(0, 255, 255)
 constexpr int BookmarkBoxWidth = 20;
 
@@ -89,5 +89,6 @@ void TextView::PaintGutterLine(GutterPainter& painter, const PixelRect& rect, in
 Colour TextView::GutterColour(bool numbers) const {
   const Colour background = Scheme->Colors[BackgroundItem];
   if (!IsDarkColour(background)) return numbers ? LineNumberColour : GutterFill;
-  return MixColours(background, Scheme->Colors[PlainText], numbers ? DarkNumberPercent : DarkGutterPercent);
+  const Colour text = Scheme->Colors[PlainText];
+  return numbers ? MixColours(background, text, DarkNumberFifths, 5) : MixColours(background, text, DarkGutterEighths, 8);
 }

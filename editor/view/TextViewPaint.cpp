@@ -1,6 +1,7 @@
 // Painting the text area: background and selection colours, tokens in their scheme colours,
-// the selection over them and the visible white-space marks, for the part of each line that
-// lies in the paint rectangle only, so that a very long line costs what shows of it.
+// the caret's braces and the selection over them and the visible white-space marks, for the
+// part of each line that lies in the paint rectangle only, so that a very long line costs
+// what shows of it.
 #include "editor/view/TextView.h"
 
 #include "editor/view/ChunkBoundary.h"
@@ -70,22 +71,39 @@ int DrawRun(const LineRun& run, int from, int to, int x) {
   return x;
 }
 
+// The token that holds column, or the first one.
+std::vector<TokenSpan>::const_iterator TokenAt(const std::vector<TokenSpan>& tokens, int column) {
+  auto token = std::upper_bound(tokens.begin(), tokens.end(), column,
+                                [](int c, const TokenSpan& t) { return c < t.Column; });
+  return token != tokens.begin() ? std::prev(token) : token;
+}
+
+// Colours and pen of a token's kind on the given background.
+void UseKind(LineRun& run, int kind, const ColorScheme& scheme, Colour background) {
+  if (kind < 0 || kind >= BackgroundItem) kind = PlainText;
+  run.TextColour = scheme.Colors[kind];
+  run.Painter.SetTextColour(run.TextColour);
+  run.Painter.SetBackColour(background);
+  run.Painter.SelectPen(run.TextColour);
+}
+
 // Tokens from column `from` (at x) on, each in its kind's colour and pen on the background.
 void DrawTokens(LineRun& run, const std::vector<TokenSpan>& tokens, int from, int x, const ColorScheme& scheme,
                 Colour background) {
-  auto token = std::upper_bound(tokens.begin(), tokens.end(), from,
-                                [](int column, const TokenSpan& t) { return column < t.Column; });
-  if (token != tokens.begin()) --token;
-  for (; token != tokens.end() && x < run.Right; ++token) {
+  for (auto token = TokenAt(tokens, from); token != tokens.end() && x < run.Right; ++token) {
     const int end = token->Column + token->Length;
     if (end <= from) continue;
-    const int kind = token->Kind >= 0 && token->Kind < BackgroundItem ? token->Kind : PlainText;
-    run.TextColour = scheme.Colors[kind];
-    run.Painter.SetTextColour(run.TextColour);
-    run.Painter.SetBackColour(background);
-    run.Painter.SelectPen(run.TextColour);
+    UseKind(run, token->Kind, scheme, background);
     x = DrawRun(run, std::max(token->Column, from), end, x);
   }
+}
+
+// A brace of the caret's match, drawn again in its token's colour on its own background.
+void DrawBrace(LineRun& run, const std::vector<TokenSpan>& tokens, int column, int x, const ColorScheme& scheme,
+               Colour background) {
+  const auto token = TokenAt(tokens, column);
+  UseKind(run, token != tokens.end() ? token->Kind : PlainText, scheme, background);
+  DrawRun(run, column, column + 1, x);
 }
 
 }  // namespace
@@ -98,9 +116,9 @@ void TextView::Paint(ViewPainter& painter, int left, int top, int right, int bot
   for (int line = first; line <= last; ++line) PaintLine(painter, line, left, right);
 }
 
-// The tokens are drawn unless the line is wholly selected; the selected part (never the
-// line break) is drawn over them. The text is read in place, after the colouring, which may
-// move it in the buffer.
+// The tokens are drawn unless the line is wholly selected; the braces of the caret's match
+// and then the selected part (never the line break) are drawn over them. The text is read
+// in place, after the colouring, which may move it in the buffer.
 void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
   const int length = LineLength(line);
   std::vector<TokenSpan> piece;
@@ -142,6 +160,12 @@ void TextView::PaintLine(ViewPainter& painter, int line, int left, int right) {
   // The highlight runs the window's width, past the text's end.
   if (highlighted) painter.FillRect(left, run.Y, right, run.Y + run.LineHeight, background);
   if (e - s < length) DrawTokens(run, tokens, first, firstX, *Scheme, background);
+  // The braces of the caret's match, where the selection does not cover them.
+  for (const int brace : {Braces.Brace, Braces.Partner}) {
+    const int column = brace - lineStart;
+    if (brace >= 0 && column >= first && column < length && (column < s || column >= e))
+      DrawBrace(run, tokens, column, ColumnX(line, text, column), *Scheme, BraceBackground());
+  }
   if (s == e) return;
 
   Colour selectedText = 0, selectedBack = 0;

@@ -10,6 +10,7 @@ void TextView::SetClientSize(int width, int height) {
   ClientW = std::max(width, 0);
   ClientH = std::max(height, 0);
   if (widthArrives && WordWrap) Rewrap(true);
+  UpdateBraces();
 }
 
 int TextView::VisibleLineCount(bool whole) {
@@ -72,6 +73,7 @@ void TextView::SetSelection(int anchor, int caret, int scrollMode) {
     if (inNew != inOld) InvalidateRange(a, b);
   }
   FollowCaretLine();
+  UpdateBraces();
   Host.Notify(TVN_SELCHANGED);
 }
 
@@ -156,6 +158,7 @@ void TextView::SetTopLine(int line) {
   Host.ScrollText(0, Metrics().LineHeight * (old - line));
   Host.RepaintGutter();
   if (!VerticalKeyHeld) Host.SetVerticalScrollBar(ScrollBarState{LineCount() - 1, VisibleLineCount(true), Top});
+  UpdateBraces();
 }
 
 void TextView::SetScrollX(int x) {

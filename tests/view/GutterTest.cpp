@@ -187,7 +187,7 @@ TEST(DarkGutter, TakesItsFillAndNumbersFromTheScheme) {
   const std::vector<PaintCall> fills = painter.Of(PaintCall::FillRect);
   ASSERT_EQ(fills.size(), 2u);
   EXPECT_EQ(fills[0].Fill, 0x000000u) << "the edge column keeps the background";
-  EXPECT_EQ(fills[1].Fill, 0x1E1E1Eu);
+  EXPECT_EQ(fills[1].Fill, 0x202020u);
   const std::vector<PaintCall> numbers = painter.Of(PaintCall::Text);
   ASSERT_EQ(numbers.size(), 3u);
   EXPECT_EQ(numbers[0].TextColour, 0x999999u);

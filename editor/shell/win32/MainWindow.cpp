@@ -346,6 +346,7 @@ bool MainWindow::RunFixedCommand(unsigned id) {
   case ID_SEARCH_FIND_NEXT: FindNextCommand(true); break;
   case ID_SEARCH_FIND_PREVIOUS: FindNextCommand(false); break;
   case ID_SEARCH_GOTO_LINE: OpenGotoDialog(); break;
+  case ID_SEARCH_MATCH_BRACE: View.MatchBrace(); break;
   case ID_EDIT_LAST_CLIPBOARD: LastClipboard(); break;
   case ID_EDIT_SWITCH_CLIPBOARD:
     // From the find dialog's hotkey, the dialog owns the warning.

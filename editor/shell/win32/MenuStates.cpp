@@ -6,10 +6,11 @@
 
 namespace {
 
-// Searching needs no text and no editable view: Find, Replace, Find Next, Find Previous and
-// Goto Line are always offered (the Replace buttons follow the read-only state instead).
+// Searching needs no text and no editable view: Find, Replace, Find Next, Find Previous,
+// Goto Line and Match Brace are always offered (the Replace buttons follow the read-only
+// state instead; Match Brace beeps where the caret has no brace beside it).
 constexpr unsigned SearchCommands[] = {ID_SEARCH_FIND, ID_SEARCH_REPLACE, ID_SEARCH_FIND_NEXT,
-                                       ID_SEARCH_FIND_PREVIOUS, ID_SEARCH_GOTO_LINE};
+                                       ID_SEARCH_FIND_PREVIOUS, ID_SEARCH_GOTO_LINE, ID_SEARCH_MATCH_BRACE};
 constexpr unsigned CaseCommands[] = {ID_EDIT_LOWER_CASE, ID_EDIT_UPPER_CASE, ID_EDIT_TITLE_CASE,
                                      ID_EDIT_TOGGLE_CASE};
 

@@ -1,5 +1,6 @@
 // The Hotkeys editor in the real editor under Wine: the listed menu, giving an item a key that
-// then works and is stored at exit, and the refusal of a hotkey that another item has.
+// then works and is stored at exit (Match Brace's too), and the refusal of a hotkey that
+// another item has.
 #include "common/win32/KeyNames.h"
 #include "tests/dialogs/win32/DialogDriver.h"
 #include "tests/shell/win32/EditorProcess.h"
@@ -98,6 +99,21 @@ TEST_F(HotkeysEditorTest, ANewHotkeyShowsInTheMenuRunsItsCommandAndIsStoredAtExi
   const std::string settings = Editor.Folder().ReadBytes("Quilvane.ini");
   EXPECT_NE(settings.find("Command=32793\r\nKey=74\r\nFlags=9\r\n"), std::string::npos);
   EXPECT_NE(settings.find("Command=32784\r\nKey=0\r\nFlags=1\r\n"), std::string::npos);
+}
+
+TEST_F(HotkeysEditorTest, MatchBraceIsListedWithCtrlCloseBracketAndTakesAnotherKey) {
+  Click(Keyed("    Match Brace", 0xDD, Ctrl));
+  SetHotkey(Dialog, 'B', HOTKEYF_CONTROL);
+  Click(Keyed("    Find", 'F', Ctrl));
+  EXPECT_GE(Line(Keyed("    Match Brace", 'B', Ctrl)), 0);
+  EditorProcess::Press(Dialog, IDOK);
+  WaitUntilClosed(Dialog);
+  Editor.TypeUnits(L"(x)");
+  Editor.PressKey(VK_HOME);
+  EditorProcess::WaitUntil([&] { return Editor.StatusText() == "Ln 1, Col 1"; });
+  Editor.PressKey('B', true);
+  EditorProcess::WaitUntil([&] { return Editor.StatusText() == "Ln 1, Col 3"; });
+  EXPECT_EQ(Editor.ViewText(), "(x)");
 }
 
 TEST_F(HotkeysEditorTest, AHotkeyOfAnotherItemIsRefusedUnlessTheSelectionMovesOntoThatItem) {

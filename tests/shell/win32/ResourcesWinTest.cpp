@@ -88,6 +88,7 @@ const char ExpectedMenu[] = R"(&File
   Find &Previous 32796
   ---
   &Goto Line... 32793
+  &Match Brace 32813
 &Bookmarks
   &Toggle 32788
   &Next 32789

@@ -1,7 +1,7 @@
 // The real editor under Wine: zooming the displayed font by keys, wheel and menu, kept in
 // the settings; the caret line's highlight from Editor Options; the gutter under a dark scheme.
 #include "editor/resources/resource.h"
-#include "editor/syntax/ColorScheme.h"
+#include "editor/syntax/ColourMix.h"
 #include "tests/shell/win32/EditorProcess.h"
 #include "tests/view/win32/Screenshot.h"
 
@@ -134,15 +134,7 @@ TEST(CaretLineWinTest, TheHighlightFollowsTheCaretUnderALightAndADarkScheme) {
     schemes.CurrentColorScheme = scheme;
     const ColorScheme& colours = *schemes.Current();
     const Colour back = colours.Colors[BackgroundItem], text = colours.Colors[PlainText];
-    auto mix = [](Colour from, Colour to, int percent) {
-      Colour mixed = 0;
-      for (int shift = 0; shift < 24; shift += 8) {
-        const int a = (from >> shift) & 0xFF, b = (to >> shift) & 0xFF;
-        mixed |= static_cast<Colour>(a + (b - a) * percent / 100) << shift;
-      }
-      return mixed;
-    };
-    const Colour highlight = mix(back, text, 10);
+    const Colour highlight = MixColours(back, text, 1, 10);
     const Image shot = ShootView(editor, scheme == 0 ? "QuilvaneCaretLineSky.png" : "QuilvaneCaretLineSpace.png");
     RECT client;
     GetClientRect(editor.View(), &client);
@@ -158,7 +150,7 @@ TEST(CaretLineWinTest, TheHighlightFollowsTheCaretUnderALightAndADarkScheme) {
     EXPECT_EQ(shot.At(x, top + lineHeight + 4), highlight) << scheme;
     // The gutter below the last line holds nothing but its fill.
     const int gutterX = 4, gutterY = top + client.bottom - 5;
-    if (scheme == 3) EXPECT_EQ(shot.At(gutterX, gutterY), mix(back, text, 12)) << "the gutter's fill";
+    if (scheme == 3) EXPECT_EQ(shot.At(gutterX, gutterY), MixColours(back, text, 1, 8)) << "the gutter's fill";
     else EXPECT_EQ(shot.At(gutterX, gutterY), 0xE6E6E6u);
 
     // The caret leaves: the highlight goes with it.

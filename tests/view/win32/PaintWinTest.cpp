@@ -151,7 +151,7 @@ TEST(PaintWinTest, TheSchemeBackgroundFillsTheTextAreaAndTheGutterEdge) {
   EXPECT_EQ(v.CountInClient(image, 0, 2 * h, w, height, background), w * (height - 2 * h));
   EXPECT_EQ(image.Count(v.GutterEdgeX(), v.EdgeY(), v.GutterEdgeX() + 1, v.EdgeY() + height, background), height);
   // Ocean is dark: its gutter is a shade of its own blue towards its yellow text.
-  EXPECT_EQ(image.At(v.Edge(), v.EdgeY() + 1), RGB(30, 30, 152));
+  EXPECT_EQ(image.At(v.Edge(), v.EdgeY() + 1), RGB(32, 32, 151));
 }
 
 TEST(PaintWinTest, ReadOnlyWithGreyWhenReadOnlyPaintsOnButtonFace) {
