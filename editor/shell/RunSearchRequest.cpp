@@ -70,9 +70,22 @@ int ReplaceAllInSelection(TextView& view, const SearchRequest& request) {
   return count;
 }
 
+// Where a position of the new text, counted without soft breaks, lies in the view's string
+// just after the changed span [start, start + newLength) has gone in: ReplaceText takes the
+// selection there, before word wrap fits the lines again, so around the span the soft
+// breaks are still those of the old text.
+int PositionAfterSpan(const TextView& view, int pos, int start, int oldLength, int newLength) {
+  const int from = view.WrappedPosition(start);
+  if (pos <= start) return view.WrappedPosition(pos);
+  if (pos <= start + newLength) return from + pos - start;
+  const int to = view.WrappedPosition(start + oldLength);
+  return view.WrappedPosition(pos - newLength + oldLength) - (to - from) + newLength;
+}
+
 // Only the span in which the old and new texts differ goes into the view, so that undo
 // keeps one small record and the lines around it keep their colouring and bookmarks.
 // Positions are counted without the soft breaks of word wrap while the text is rebuilt.
+// The carried selection goes in with the span, so that redo brings it back too.
 int ReplaceAllInText(TextView& view, const SearchRequest& request) {
   const int top = view.TopLine();
   const int scrollX = view.ScrollX();
@@ -88,11 +101,12 @@ int ReplaceAllInText(TextView& view, const SearchRequest& request) {
   if (start < 0) return count;
   const int from = view.WrappedPosition(start);
   const int to = view.WrappedPosition(start + oldLength);
+  const int anchor = PositionAfterSpan(view, selection[0], start, oldLength, newLength);
+  const int caret = PositionAfterSpan(view, selection[1], start, oldLength, newLength);
   // The changed span is cut out of the new text in place rather than copied out of it.
   text.resize(static_cast<std::size_t>(start + newLength));
   text.erase(0, static_cast<std::size_t>(start));
-  view.ReplaceText(from, to - from, std::move(text), -1, -1, ScrollNone, true);
-  view.SetSelection(view.WrappedPosition(selection[0]), view.WrappedPosition(selection[1]), ScrollNone);
+  view.ReplaceText(from, to - from, std::move(text), anchor, caret, ScrollNone, true);
   view.SetTopLine(top);
   view.SetScrollX(scrollX);
   return count;

@@ -310,6 +310,10 @@ protected:
 
 private:
   // TextViewChange.cpp
+  // ReplaceText; undoCaret (not -1) is where undoing the change puts the caret, instead of
+  // bringing back the selection.
+  bool ReplaceText(int pos, int length, std::string text, int selStart, int selEnd, int scrollMode,
+                   bool markModified, int undoCaret);
   void BeforeChange(int pos);
   void AfterChange(int selStart, int selEnd, int firstLine, int lastLine, int inserted, int removedCount,
                    int scrollMode);
@@ -345,6 +349,8 @@ private:
   // TextViewUndo.cpp
   void PushUndo(UndoRecord record);
   void Replay(bool undo);
+  ViewPlace CurrentPlace() const;
+  void RestorePlace(const ViewPlace& place);
   // TextView.cpp
   void MeasureLines(int first, int last);
   void InvalidateAllWidths();
@@ -352,6 +358,9 @@ private:
   void RecolourAll();
   // TextViewSelection.cpp
   void ScrollHorizontallyToSelection();
+  // The top line and horizontal offset that SetTopLine and SetScrollX would take.
+  int ClampTopLine(int line);
+  int ClampScrollX(int x);
   // TextViewKeys.cpp, TextViewMouse.cpp, TextViewNavigation.cpp, TextViewBookmarks.cpp
   // (input helpers)
   // The column of a line that line pixel x falls on: the first character reaching past x.

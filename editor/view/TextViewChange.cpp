@@ -20,6 +20,12 @@ constexpr int WaitCursorSize = 20000;
 
 bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, int selEnd, int scrollMode,
                            bool markModified) {
+  return ReplaceText(pos, length, std::move(text), selStart, selEnd, scrollMode, markModified, -1);
+}
+
+// The undo record keeps the view's place before the change and after it.
+bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, int selEnd, int scrollMode,
+                           bool markModified, int undoCaret) {
   CheckCallerText(text);
   const int limit = MaxLength == 0 ? INT_MAX : MaxLength;
   if (length < 1 && text.empty()) return false;
@@ -32,6 +38,8 @@ bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, 
   if (length < 1 && text.empty()) return false;
 
   WaitCursor wait(Host, static_cast<long long>(text.size()) + length >= WaitCursorSize);
+  ViewPlace before = Recording ? CurrentPlace() : ViewPlace{};
+  if (undoCaret >= 0) before.Anchor = before.Caret = UnwrappedPosition(undoCaret);
   BeforeChange(pos);
 
   const int line = Buffer.LineFromPosition(pos);
@@ -51,7 +59,8 @@ bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, 
   const int textLength = static_cast<int>(text.size());
   // Recorded after the edit only so that the text can move into the record (a document
   // loaded whole is not copied twice).
-  if (Recording && changed) PushUndo(UndoRecord{std::move(text), std::move(removed), pos - softBefore});
+  const bool recorded = Recording && changed;
+  if (recorded) PushUndo(UndoRecord{std::move(text), std::move(removed), pos - softBefore, before, ViewPlace{}});
 
   if (selStart < 0) selStart = pos + textLength;
   if (selEnd < 0) selEnd = selStart;
@@ -71,6 +80,8 @@ bool TextView::ReplaceText(int pos, int length, std::string text, int selStart, 
   const int inserted = textLength + wrapAdded;
   const int removedCount = length + wrapRemoved;
   AfterChange(selStart, selEnd, firstLine, lastLine, inserted, removedCount, scrollMode);
+  // Under the limit 0 nothing was kept.
+  if (recorded && !History.UndoList.empty()) History.UndoList.back().After = CurrentPlace();
   return true;
 }
 

@@ -105,10 +105,12 @@ void TextView::TypeChar(int ch) {
 }
 
 // Inserts at the caret, or in overwrite mode replaces the character there. Overwriting
-// stops at a hard line end: the LF is never typed over.
+// stops at a hard line end: the LF is never typed over. Undo leaves the caret behind an
+// overwritten character, as it does behind one deleted with the Delete key.
 void TextView::TypeText(const std::string& text) {
   const bool overwrite = !InsertMode && CaretPos < Length() && CharAt(CaretPos) != '\n';
-  ReplaceText(CaretPos, overwrite ? NextCharPos(CaretPos) - CaretPos : 0, text, -1, -1, ScrollToCaret, true);
+  const int replaced = overwrite ? NextCharPos(CaretPos) - CaretPos : 0;
+  ReplaceText(CaretPos, replaced, text, -1, -1, ScrollToCaret, true, CaretPos + replaced);
 }
 
 // Next to a soft break the character before it goes with it: the break alone would only be
@@ -175,8 +177,10 @@ std::string TextView::IndentationOfCaretLine() {
   return text.substr(0, count);
 }
 
+// A deleted selection comes back selected. Without one, undo puts the caret behind the text
+// it brings back: where Backspace found it, and past what Delete took.
 void TextView::DeleteRange(int pos, int length) {
-  ReplaceText(pos, length, std::string(), -1, -1, ScrollToCaret, true);
+  ReplaceText(pos, length, std::string(), -1, -1, ScrollToCaret, true, HasSelection() ? -1 : pos + length);
 }
 
 long long TextView::RoomFor(int replaced) const {

@@ -149,9 +149,17 @@ void TextView::ScrollHorizontallyToSelection() {
   SetScrollX(OffsetX + delta);
 }
 
-void TextView::SetTopLine(int line) {
+int TextView::ClampTopLine(int line) {
   const int highest = std::max(0, std::min(LineCount() - 1, LineCount() - VisibleLineCount(true)));
-  line = std::min(std::max(line, 0), highest);
+  return std::min(std::max(line, 0), highest);
+}
+
+int TextView::ClampScrollX(int x) {
+  return std::max(std::min(x, WidestWidth() - ClientW + 1), 0);
+}
+
+void TextView::SetTopLine(int line) {
+  line = ClampTopLine(line);
   if (line == Top) return;
   const int old = Top;
   Top = line;
@@ -162,7 +170,7 @@ void TextView::SetTopLine(int line) {
 }
 
 void TextView::SetScrollX(int x) {
-  x = std::max(std::min(x, WidestWidth() - ClientW + 1), 0);
+  x = ClampScrollX(x);
   if (x == OffsetX) return;
   const int old = OffsetX;
   OffsetX = x;

@@ -56,13 +56,37 @@ void TextView::Replay(bool undo) {
   }
 
   std::string text = replacement;
+  const ViewPlace place = undo ? record.Before : record.After;
   target.push_back(std::move(source.back()));
   source.pop_back();
   const bool dirty = History.UndoList.size() != History.CleanIndex;
   const bool recording = Recording;
   Recording = false;
-  ReplaceText(start, end - start, std::move(text), -1, -1, ScrollToCaret, dirty);
+  ReplaceText(start, end - start, std::move(text), -1, -1, ScrollNone, dirty);
   Recording = recording;
+  RestorePlace(place);
+}
+
+ViewPlace TextView::CurrentPlace() const {
+  return ViewPlace{UnwrappedPosition(AnchorPos), UnwrappedPosition(CaretPos), UnwrappedPosition(LineStart(Top)),
+                   OffsetX};
+}
+
+// The scroll position comes back with the selection unless the caret would be out of sight
+// there (the window has changed size or word wrap has moved the lines since); the view then
+// scrolls to it from where it stands, as after any edit.
+void TextView::RestorePlace(const ViewPlace& place) {
+  SetSelection(WrappedPosition(place.Anchor), WrappedPosition(place.Caret), ScrollNone);
+  const int top = ClampTopLine(LineFromPosition(WrappedPosition(place.TopStart)));
+  const int x = ClampScrollX(place.ScrollX);
+  const int line = LineFromPosition(CaretPos);
+  const int caretX = PointX(CaretPos);
+  if (line < top || line >= top + VisibleLineCount(true) || caretX < x || caretX >= x + ClientW) {
+    EnsureVisible(HasSelection() ? ScrollToSelection : ScrollToCaret);
+    return;
+  }
+  SetTopLine(top);
+  SetScrollX(x);
 }
 
 bool TextView::CanUndo() const {

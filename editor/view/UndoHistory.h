@@ -5,12 +5,25 @@
 #include <deque>
 #include <string>
 
+// Where the view stood: its selection and scroll position, with positions unwrapped and the
+// top line given by the unwrapped position of its start, so that they hold when word wrap
+// moves the breaks.
+struct ViewPlace {
+  int Anchor = 0;
+  int Caret = 0;
+  int TopStart = 0;
+  int ScrollX = 0;  // pixels
+};
+
 // One change as ReplaceText made it. Position is unwrapped (soft breaks not counted), so a
-// record stays valid when word wrap moves the breaks.
+// record stays valid when word wrap moves the breaks. Undo brings back the place before the
+// change, redo the place after it.
 struct UndoRecord {
   std::string Inserted;
   std::string Removed;  // without soft breaks
   int Position = 0;
+  ViewPlace Before{};
+  ViewPlace After{};
 };
 
 class UndoHistory {

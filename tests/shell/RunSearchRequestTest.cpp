@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -325,6 +326,67 @@ TEST_F(RunSearchRequestTest, ANewSearchIsUsedOnce) {
   EXPECT_TRUE(Progress.lastNewSearch);
   EXPECT_EQ(Progress.startPos, 0);
   EXPECT_EQ(Progress.lastPos, 0);
+}
+
+// One undo step, which brings back the selection and the view's place as they were, and redo
+// the carried selection in the same place: undo does not scroll to the changed span's end.
+TEST_F(RunSearchRequestTest, ReplaceAllIsUndoneAndRedoneWithTheSelectionAndTheViewPosition) {
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "line with a word " + std::to_string(i) + " and more" + std::string(100, '.') + "\n";
+  SetText(text + "word at the end");
+  View.SetTopLine(40);
+  View.SetScrollX(14);
+  const int anchor = View.LineStart(50) + 9;
+  const int caret = View.LineStart(50) + 5;  // "with", selected backwards
+  View.SetSelection(anchor, caret, ScrollNone);
+  EXPECT_EQ(ReplaceAllOf("word", "w"), 101);
+  View.SetTopLine(0);
+  View.SetScrollX(0);
+  View.SetSelection(0, 0, ScrollNone);
+  View.Undo();
+  EXPECT_EQ(View.GetText(NewLineLf), text + "word at the end");
+  EXPECT_EQ(Selection(), std::make_pair(anchor, caret));
+  EXPECT_EQ(View.TopLine(), 40);
+  EXPECT_EQ(View.ScrollX(), 14);
+  EXPECT_FALSE(View.CanUndo());
+  View.SetTopLine(0);
+  View.Redo();
+  EXPECT_EQ(View.GetSelectedText(), "with");
+  EXPECT_EQ(View.Caret(), View.LineStart(50) + 5);
+  EXPECT_EQ(View.TopLine(), 40);
+  EXPECT_EQ(View.ScrollX(), 14);
+}
+
+// Under word wrap the carried selection is placed among the new text's soft breaks, before
+// the changed span, inside it and behind it; undo and redo select the same characters.
+TEST_F(RunSearchRequestTest, ReplaceAllUnderWordWrapCarriesTheSelectionWhereverItIs) {
+  std::string text;
+  for (int i = 0; i < 30; ++i)
+    text += "alpha beta gamma delta " + std::to_string(i) +
+            " epsilon zeta eta theta iota kappa lambda mu nu xi omicron pi rho sigma tau beta\n";
+  text += "omega end";
+  View.SetWordWrap(true);
+  const auto selected = [&] {
+    std::string unwrapped = View.GetSelectedText();
+    unwrapped.erase(std::remove(unwrapped.begin(), unwrapped.end(), '\r'), unwrapped.end());
+    return unwrapped;
+  };
+  for (const std::string needle : {"alpha", "gamma delta 12 epsilon zeta eta theta iota kappa lambda mu nu xi", "omega"}) {
+    SCOPED_TRACE(needle);
+    SetText(text);
+    ASSERT_GT(View.LineCount(), 60);
+    const int from = static_cast<int>(text.find(needle));
+    View.SetSelection(View.WrappedPosition(from + static_cast<int>(needle.size())), View.WrappedPosition(from),
+                      ScrollNone);
+    ASSERT_EQ(selected(), needle);
+    EXPECT_EQ(ReplaceAllOf("beta", "b"), 60);
+    EXPECT_EQ(selected(), needle);
+    View.Undo();
+    EXPECT_EQ(selected(), needle);
+    View.Redo();
+    EXPECT_EQ(selected(), needle);
+    EXPECT_LT(View.Caret(), View.Anchor());
+  }
 }
 
 }  // namespace

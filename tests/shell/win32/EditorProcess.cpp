@@ -248,6 +248,16 @@ void EditorProcess::PressKey(WORD virtualKey, bool control, HWND target) {
   SendKeys(inputs, target);
 }
 
+void EditorProcess::PressShifted(WORD virtualKey, int count) {
+  std::vector<INPUT> inputs{KeyInput(VK_SHIFT, false)};
+  for (int i = 0; i < count; ++i) {
+    inputs.push_back(KeyInput(virtualKey, false));
+    inputs.push_back(KeyInput(virtualKey, true));
+  }
+  inputs.push_back(KeyInput(VK_SHIFT, true));
+  SendKeys(inputs);
+}
+
 void EditorProcess::TypeUnits(const std::wstring& units) {
   std::vector<INPUT> inputs;
   for (const wchar_t unit : units) {

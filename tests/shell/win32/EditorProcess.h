@@ -65,6 +65,8 @@ public:
   // another window of the program (a modeless dialog) brought there instead.
   void Type(const std::string& text);
   void PressKey(WORD virtualKey, bool control = false, HWND target = nullptr);
+  // The key pressed count times with Shift held: a selection made with the keyboard.
+  void PressShifted(WORD virtualKey, int count);
   // Characters as a keyboard layout or an input method sends them, one UTF-16 unit a key
   // press: they need not be in the code page, nor on any key.
   void TypeUnits(const std::wstring& units);

@@ -340,4 +340,48 @@ TEST_F(ToolsTest, TheToolsPopupShowsWhichToolsTheDocumentOffers) {
   Editor.PressKey(VK_ESCAPE);
 }
 
+// Undo selects the lines that a filter replaced, in the direction they were selected, so
+// that the filter can run on them once more; redo selects its output again.
+TEST_F(ToolsTest, UndoingAFilterSelectsItsLinesAgainAndRedoSelectsItsOutput) {
+  std::string text, upper, sorted;
+  for (int line = 1; line <= 60; ++line) {
+    const bool filtered = line >= 31 && line <= 35;
+    const std::string number = std::to_string(100 - line);
+    text += "item " + number + "\n";
+    upper += (filtered ? "ITEM " : "item ") + number + "\n";
+    sorted += filtered ? "ITEM " + std::to_string(34 + line) + "\n" : "item " + number + "\n";
+  }
+  Open("doc.txt", text);
+  const auto waitForStatus = [&](const std::string& status) {
+    EditorProcess::WaitUntil([&] { return Editor.StatusPartText(0) == status; });
+  };
+  Editor.PostCommand(ID_SEARCH_GOTO_LINE);
+  HWND dialog = Editor.WaitForWindow("Goto Line");
+  ASSERT_TRUE(dialog);
+  SetDlgItemTextA(dialog, IDC_GOTO_LINE, "36");
+  EditorProcess::Press(dialog, IDOK);
+  waitForStatus("Ln 36, Col 1");
+  Editor.PressShifted(VK_UP, 5);  // lines 31 to 35, from the start of line 36 upwards
+  waitForStatus("Ln 31, Col 1");
+
+  Editor.Command(Upper);
+  EXPECT_EQ(Editor.ViewText(), upper);
+  waitForStatus("Ln 36, Col 1");  // the output is selected
+  Editor.Command(ID_EDIT_UNDO);
+  EXPECT_EQ(Editor.ViewText(), text);
+  waitForStatus("Ln 31, Col 1");
+  Editor.Command(Upper);
+  EXPECT_EQ(Editor.ViewText(), upper);
+  waitForStatus("Ln 36, Col 1");
+
+  Editor.Command(ID_EDIT_UNDO);
+  waitForStatus("Ln 31, Col 1");
+  Editor.Command(ID_EDIT_REDO);
+  EXPECT_EQ(Editor.ViewText(), upper);
+  waitForStatus("Ln 36, Col 1");
+  // Sorting the selected output sorts those five lines alone.
+  Editor.Command(Sort);
+  EXPECT_EQ(Editor.ViewText(), sorted);
+}
+
 }  // namespace
