@@ -170,7 +170,14 @@ int TextBuffer::CountBreaks(int pos, int length) const {
 }
 
 // The breaks before pos are those before its line; its line's hard number counts the LFs.
+// Display lines past the first that do not follow an LF follow a soft break.
+bool TextBuffer::HasSoftBreaks() const {
+  const int last = LineCount() - 1;
+  return HardLines.ValueAt(last) != last;
+}
+
 int TextBuffer::SoftBreaksBefore(int pos) const {
+  if (!HasSoftBreaks()) return 0;
   int line = LineFromPosition(pos);
   return line - HardLines.ValueAt(line);
 }
@@ -187,6 +194,7 @@ int TextBuffer::UnwrappedLineStart(int line) const {
 // shares its unwrapped start with the next line, and the last such line is the one wanted.
 int TextBuffer::WrappedPosition(int unwrapped) const {
   unwrapped = std::max(0, unwrapped);
+  if (!HasSoftBreaks()) return std::min(unwrapped, Length());
   int low = 0;
   int high = LineCount();
   while (low < high) {

@@ -55,8 +55,10 @@ public:
   int HardLineCount() const;
 
   int CountBreaks(int pos, int length) const;  // CR and LF in [pos, pos + length)
+  bool HasSoftBreaks() const;                  // unwrapped and wrapped positions differ
   int SoftBreaksBefore(int pos) const;         // CR in [0, pos)
   int UnwrappedPosition(int pos) const;        // pos without the soft breaks before it
+  int UnwrappedLineStart(int line) const;      // the same for a line's start, without a search
   // The last position p with UnwrappedPosition(p) == unwrapped, so a character that a soft
   // break follows maps behind the break.
   int WrappedPosition(int unwrapped) const;
@@ -83,7 +85,6 @@ public:
 private:
   int ClampLine(int line) const;
   int ClampPosition(int pos) const;
-  int UnwrappedLineStart(int line) const;
   void InsertLines(int line, int pos, const std::string& text);
   void DeleteLines(int line, int count);
 
