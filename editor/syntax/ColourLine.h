@@ -3,6 +3,8 @@
 
 #include "editor/syntax/LineColouring.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +33,13 @@ struct TokenSpan {
   int Length;
   int Kind;
 };
+
+// The token of a line's tokens (in column order) that holds column, or the first one.
+inline std::vector<TokenSpan>::const_iterator TokenAt(const std::vector<TokenSpan>& tokens, int column) {
+  auto token = std::upper_bound(tokens.begin(), tokens.end(), column,
+                                [](int c, const TokenSpan& t) { return c < t.Column; });
+  return token != tokens.begin() ? std::prev(token) : token;
+}
 
 // Colours line from `from`, a place where colouring the whole line reaches a token boundary
 // in `state`, to its end: the tokens are appended to tokens, and state becomes the state at

@@ -34,11 +34,9 @@ const BracePair* PairOf(char c) {
 }
 
 bool IsCodeAt(const std::vector<TokenSpan>& tokens, int column) {
-  auto token = std::upper_bound(tokens.begin(), tokens.end(), column,
-                                [](int c, const TokenSpan& t) { return c < t.Column; });
-  if (token == tokens.begin()) return true;
-  const int kind = std::prev(token)->Kind;
-  return kind != Comment && kind != String;
+  const auto token = TokenAt(tokens, column);
+  if (token == tokens.end() || token->Column > column) return true;
+  return token->Kind != Comment && token->Kind != String;
 }
 
 constexpr Colour Red = 0x0000FF;

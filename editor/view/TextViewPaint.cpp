@@ -71,13 +71,6 @@ int DrawRun(const LineRun& run, int from, int to, int x) {
   return x;
 }
 
-// The token that holds column, or the first one.
-std::vector<TokenSpan>::const_iterator TokenAt(const std::vector<TokenSpan>& tokens, int column) {
-  auto token = std::upper_bound(tokens.begin(), tokens.end(), column,
-                                [](int c, const TokenSpan& t) { return c < t.Column; });
-  return token != tokens.begin() ? std::prev(token) : token;
-}
-
 // Colours and pen of a token's kind on the given background.
 void UseKind(LineRun& run, int kind, const ColorScheme& scheme, Colour background) {
   if (kind < 0 || kind >= BackgroundItem) kind = PlainText;
