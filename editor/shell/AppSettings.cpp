@@ -15,6 +15,7 @@
 #include "editor/shell/SettingsPlatform.h"
 #include "editor/view/TextView.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -231,13 +232,14 @@ bool AppSettings::Exchange(SettingsFile& file, int& openFilterIndex) {
   return ExchangeLaterFields(file);
 }
 
-// Fields newer than the format's version: each read only when the file holds it.
+// Fields newer than the format's version: each read only when the file holds it. The first
+// of them tells a file of this release from an earlier one.
 bool AppSettings::ExchangeLaterFields(SettingsFile& file) {
-  const bool heldAny = file.Holds("Zoom");
-  if (file.Holds("Zoom")) file.ExchangeInt("Zoom", Zoom);
+  const bool heldZoom = file.Holds("Zoom");
+  if (heldZoom) file.ExchangeInt("Zoom", Zoom);
   Zoom = ClampZoom(Zoom);
   if (file.Holds("HighlightCaretLine")) file.ExchangeBool("HighlightCaretLine", HighlightCaretLine);
-  return heldAny;
+  return heldZoom;
 }
 
 void AppSettings::ExchangeCustomColors(SettingsFile& file) {
@@ -265,9 +267,9 @@ void AppSettings::ApplyAdditions(int version, bool addSchemes) {
 void AppSettings::AddLaterHotkeys() {
   for (const DefaultHotkey& entry : LaterHotkeys) {
     const HotkeyEntry hotkey = MakeEntry(entry.Key, entry.Modifiers, entry.Command);
-    bool taken = false;
-    for (const HotkeyEntry& existing : Hotkeys.Entries)
-      taken = taken || (existing.Key == hotkey.Key && ModifiersOf(existing) == ModifiersOf(hotkey));
+    const bool taken = std::any_of(Hotkeys.Entries.begin(), Hotkeys.Entries.end(), [&](const HotkeyEntry& existing) {
+      return existing.Key == hotkey.Key && ModifiersOf(existing) == ModifiersOf(hotkey);
+    });
     if (!taken) AddHotkey(entry.Key, entry.Modifiers, entry.Command);
   }
 }

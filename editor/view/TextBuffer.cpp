@@ -169,13 +169,13 @@ int TextBuffer::CountBreaks(int pos, int length) const {
   return LineFromPosition(end) - LineFromPosition(pos);
 }
 
-// The breaks before pos are those before its line; its line's hard number counts the LFs.
 // Display lines past the first that do not follow an LF follow a soft break.
 bool TextBuffer::HasSoftBreaks() const {
   const int last = LineCount() - 1;
   return HardLines.ValueAt(last) != last;
 }
 
+// The breaks before pos are those before its line; its line's hard number counts the LFs.
 int TextBuffer::SoftBreaksBefore(int pos) const {
   if (!HasSoftBreaks()) return 0;
   int line = LineFromPosition(pos);

@@ -27,8 +27,9 @@ void MainWindow::ChooseViewFont() {
 }
 
 void MainWindow::SetZoom(int zoom) {
-  if (ClampZoom(zoom) == Settings.Zoom) return;
-  Settings.Zoom = ClampZoom(zoom);
+  zoom = ClampZoom(zoom);
+  if (zoom == Settings.Zoom) return;
+  Settings.Zoom = zoom;
   Settings.ApplyFont(View);
   caretStatusValid = false;
 }
